@@ -1,0 +1,1 @@
+target_sources(tavor_core PRIVATE)

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/LineEditor.h"
+
+namespace tavor {
+
+// A plain in-memory line editor: the headless stand-in for the Qt widget in tests, benchmarks
+// and batch use. Typing and selection replacement are undoable steps; assigning lines is not.
+class MemoryLineEditor final : public LineEditor {
+public:
+    struct Pos {
+        int line = 0;  // 0-based
+        int col = 0;   // 0-based, in UTF-16 code units
+        auto operator<=>(const Pos&) const = default;
+    };
+
+    MemoryLineEditor();
+
+    int lineCount() const override { return static_cast<int>(lines_.size()); }
+    std::u16string line(int index) const override;
+    std::vector<std::u16string> lines() const override { return lines_; }
+    void setLines(std::vector<std::u16string> lines) override;
+    void setLine(int index, const std::u16string& text) override;
+    void insertLine(int index, const std::u16string& text) override;
+    void addLine(const std::u16string& text) override;
+    void clear() override;
+
+    std::u16string text() const override;
+    void setText(const std::u16string& text) override;
+
+    int caretY() const override { return caret_.line + 1; }
+    int caretX() const override { return caret_.col + 1; }
+    void setCaretXY(int x, int y) override;
+
+    bool selAvail() const override { return anchor_ != caret_; }
+    std::u16string selectedText() const override;
+    int selectionStartLine() const override { return std::min(anchor_, caret_).line; }
+    void replaceSelection(const std::u16string& text) override;
+    void selectAll() override;
+
+    bool canUndo() const override { return !history_.empty(); }
+    void undo() override;
+
+    void beginUpdate() override { ++updateDepth_; }
+    void endUpdate() override;
+
+    // For tests: select from a to b (the caret ends at b), type as a person would.
+    void setSelection(Pos a, Pos b);
+    void type(const std::u16string& text) { replaceSelection(text); }
+    int updateDepth() const { return updateDepth_; }
+    int completedUpdates() const { return completedUpdates_; }
+
+private:
+    struct State {
+        std::vector<std::u16string> lines;
+        Pos anchor, caret;
+    };
+    Pos clamp(Pos p) const;
+    void resetHistory() { history_.clear(); }
+    std::u16string textBetween(Pos a, Pos b) const;
+
+    std::vector<std::u16string> lines_;
+    Pos anchor_, caret_;
+    std::vector<State> history_;
+    int updateDepth_ = 0;
+    int completedUpdates_ = 0;
+};
+
+}  // namespace tavor
