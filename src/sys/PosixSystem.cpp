@@ -16,15 +16,18 @@
 
 namespace tavor {
 
-TextEncoding systemDefaultEncoding() { return TextEncoding::Utf8; }
+TextEncoding systemDefaultEncoding() {
+    return TextEncoding::Utf8;
+}
 
 namespace {
 
 // One iconv conversion; an invalid input unit becomes U+FFFD (decoding) or '?' (encoding).
-std::string convert(const char* to, const char* from, std::string_view in, std::string_view replacement,
-                    std::size_t unit) {
+std::string convert(const char* to, const char* from, std::string_view in,
+                    std::string_view replacement, std::size_t unit) {
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return {};
     std::string out;
     std::vector<char> buf(4096);
     auto* src = const_cast<char*>(in.data());
@@ -72,12 +75,15 @@ bool writeFileAtomically(const std::filesystem::path& target, const std::string&
     std::filesystem::path temp = target;
     temp += ".new";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     std::size_t written = 0;
     while (written < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
         written += static_cast<std::size_t>(n);
     }
     const bool ok = written == bytes.size() && ::fsync(fd) == 0;
@@ -109,7 +115,8 @@ SingleInstanceLock::SingleInstanceLock(const std::string& name) {
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
-    if (handle_ >= 0) ::close(static_cast<int>(handle_));
+    if (handle_ >= 0)
+        ::close(static_cast<int>(handle_));
 }
 
 }  // namespace tavor

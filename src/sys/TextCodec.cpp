@@ -10,10 +10,12 @@ std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
     std::u16string out;
     out.reserve(bytes.size() / 2 + 1);
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        const auto a = static_cast<unsigned char>(bytes[i]),
+                   b = static_cast<unsigned char>(bytes[i + 1]);
         out.push_back(static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a));
     }
-    if (bytes.size() % 2) out.push_back(u'\uFFFD');  // a dangling byte is shown, not dropped
+    if (bytes.size() % 2)
+        out.push_back(u'\uFFFD');  // a dangling byte is shown, not dropped
     return out;
 }
 
@@ -26,11 +28,14 @@ std::string encodeUtf16(std::u16string_view text, bool bigEndian) {
         out.push_back(bigEndian ? lo : hi);
     };
     put(u'\uFEFF');
-    for (char16_t c : text) put(c);
+    for (char16_t c : text)
+        put(c);
     return out;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
 
 }  // namespace
 
@@ -41,12 +46,17 @@ bool isValidUtf8(std::string_view bytes) {
 }
 
 DecodedText decodeText(std::string_view bytes) {
-    if (startsWith(bytes, "\xEF\xBB\xBF")) return {fromUtf8(bytes.substr(3)), TextEncoding::Utf8Bom};
-    if (startsWith(bytes, "\xFF\xFE")) return {decodeUtf16(bytes.substr(2), false), TextEncoding::Utf16Le};
-    if (startsWith(bytes, "\xFE\xFF")) return {decodeUtf16(bytes.substr(2), true), TextEncoding::Utf16Be};
+    if (startsWith(bytes, "\xEF\xBB\xBF"))
+        return {fromUtf8(bytes.substr(3)), TextEncoding::Utf8Bom};
+    if (startsWith(bytes, "\xFF\xFE"))
+        return {decodeUtf16(bytes.substr(2), false), TextEncoding::Utf16Le};
+    if (startsWith(bytes, "\xFE\xFF"))
+        return {decodeUtf16(bytes.substr(2), true), TextEncoding::Utf16Be};
     const TextEncoding system = systemDefaultEncoding();
-    if (system == TextEncoding::Ansi) return {decodeCodePage(bytes, TextEncoding::Ansi), TextEncoding::Ansi};
-    if (isValidUtf8(bytes)) return {fromUtf8(bytes), TextEncoding::Utf8};
+    if (system == TextEncoding::Ansi)
+        return {decodeCodePage(bytes, TextEncoding::Ansi), TextEncoding::Ansi};
+    if (isValidUtf8(bytes))
+        return {fromUtf8(bytes), TextEncoding::Utf8};
     return {decodeCodePage(bytes, TextEncoding::Cp932), TextEncoding::Cp932};
 }
 
@@ -65,6 +75,14 @@ std::string encodeText(std::u16string_view text, TextEncoding encoding) {
             return encodeCodePage(text, encoding);
     }
     return toUtf8(text);
+}
+
+TextEncoding encodingThatKeeps(std::u16string_view text, TextEncoding preferred) {
+    if (preferred != TextEncoding::Ansi && preferred != TextEncoding::Cp932)
+        return preferred;
+    return decodeCodePage(encodeCodePage(text, preferred), preferred) == text
+               ? preferred
+               : TextEncoding::Utf8Bom;
 }
 
 }  // namespace tavor

@@ -22,6 +22,11 @@ std::string encodeText(std::u16string_view text, TextEncoding encoding);
 // The encoding of a file the program writes that was never read: the system's ANSI code page.
 TextEncoding systemDefaultEncoding();
 
+// The encoding to write text in when it was read in `preferred`: that one, unless the text has
+// characters it cannot hold (a code page), in which case UTF-8 with a byte-order mark, so that
+// nothing the user typed is lost on the way to the file.
+TextEncoding encodingThatKeeps(std::u16string_view text, TextEncoding preferred);
+
 // The system's code pages; implemented per system.
 std::u16string decodeCodePage(std::string_view bytes, TextEncoding encoding);  // Ansi or Cp932
 std::string encodeCodePage(std::u16string_view text, TextEncoding encoding);

@@ -7,16 +7,22 @@
 
 namespace tavor {
 
-TextEncoding systemDefaultEncoding() { return TextEncoding::Ansi; }
+TextEncoding systemDefaultEncoding() {
+    return TextEncoding::Ansi;
+}
 
 namespace {
-UINT codePageOf(TextEncoding encoding) { return encoding == TextEncoding::Cp932 ? 932 : CP_ACP; }
+UINT codePageOf(TextEncoding encoding) {
+    return encoding == TextEncoding::Cp932 ? 932 : CP_ACP;
+}
 }  // namespace
 
 std::u16string decodeCodePage(std::string_view bytes, TextEncoding encoding) {
-    if (bytes.empty()) return {};
+    if (bytes.empty())
+        return {};
     const UINT cp = codePageOf(encoding);
-    const int n = MultiByteToWideChar(cp, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    const int n =
+        MultiByteToWideChar(cp, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::u16string out(static_cast<std::size_t>(n), u'\0');
     MultiByteToWideChar(cp, 0, bytes.data(), static_cast<int>(bytes.size()),
                         reinterpret_cast<wchar_t*>(out.data()), n);
@@ -24,10 +30,12 @@ std::u16string decodeCodePage(std::string_view bytes, TextEncoding encoding) {
 }
 
 std::string encodeCodePage(std::u16string_view text, TextEncoding encoding) {
-    if (text.empty()) return {};
+    if (text.empty())
+        return {};
     const UINT cp = codePageOf(encoding);
     const auto* w = reinterpret_cast<const wchar_t*>(text.data());
-    const int n = WideCharToMultiByte(cp, 0, w, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int n =
+        WideCharToMultiByte(cp, 0, w, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(cp, 0, w, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
     return out;
@@ -36,13 +44,17 @@ std::string encodeCodePage(std::u16string_view text, TextEncoding encoding) {
 bool writeFileAtomically(const std::filesystem::path& target, const std::string& bytes) {
     std::filesystem::path temp = target;
     temp += L".new";
-    HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
+    HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
     DWORD written = 0;
-    const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size() && FlushFileBuffers(h);
+    const bool ok =
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && FlushFileBuffers(h);
     CloseHandle(h);
-    if (!ok || !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!ok || !MoveFileExW(temp.c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temp.c_str());
         return false;
     }
@@ -73,7 +85,8 @@ SingleInstanceLock::SingleInstanceLock(const std::string& name) {
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
-    if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+    if (handle_ != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));
 }
 
 }  // namespace tavor

@@ -29,6 +29,7 @@ struct Control {
     Property<int> itemIndex{-1};
     Property<int> position{0};  // progress bars and up-down buttons
     Property<int> maxValue{100};
+    Property<bool> upperCase{false};  // edits whose character case is upper
 };
 
 using TSpeedButton = Control;
@@ -47,7 +48,8 @@ using TTabSheet = Control;
 struct TStatusBar {
     explicit TStatusBar(std::u16string controlName, std::vector<int> panelWidths)
         : name(std::move(controlName)), widths(std::move(panelWidths)) {
-        for (std::size_t i = 0; i < widths.size(); ++i) panels.emplace_back();
+        for (std::size_t i = 0; i < widths.size(); ++i)
+            panels.emplace_back();
     }
     const std::u16string name;
     const std::vector<int> widths;
@@ -63,7 +65,8 @@ struct TPageControl {
 
 // A periodic timer; the skin runs a real one while enabled is true.
 struct TTimer {
-    TTimer(std::u16string controlName, int intervalMs) : name(std::move(controlName)), interval(intervalMs) {}
+    TTimer(std::u16string controlName, int intervalMs)
+        : name(std::move(controlName)), interval(intervalMs) {}
     const std::u16string name;
     Property<bool> enabled{true};
     const int interval;  // milliseconds

@@ -22,22 +22,26 @@ void GridState::resize(int cols, int rows) {
     std::vector<Cell> cells(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
     for (int r = 0; r < std::min(rows, rowCount_); ++r)
         for (int c = 0; c < std::min(cols, colCount_); ++c)
-            cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(c)] =
-                std::move(cells_[at(c, r)]);
+            cells[static_cast<std::size_t>(r) * static_cast<std::size_t>(cols) +
+                  static_cast<std::size_t>(c)] = std::move(cells_[at(c, r)]);
     cells_ = std::move(cells);
     colWidths_.resize(static_cast<std::size_t>(cols), kDefaultColWidth);
     colCount_ = cols;
     rowCount_ = rows;
-    layoutChanged.emit();
+    layoutChanged.notify();
 }
 
-void GridState::setColCount(int count) { resize(count, rowCount_); }
-void GridState::setRowCount(int count) { resize(colCount_, count); }
+void GridState::setColCount(int count) {
+    resize(count, rowCount_);
+}
+void GridState::setRowCount(int count) {
+    resize(colCount_, count);
+}
 
 void GridState::setFixed(int cols, int rows) {
     fixedCols_ = cols;
     fixedRows_ = rows;
-    layoutChanged.emit();
+    layoutChanged.notify();
 }
 
 const std::u16string& GridState::cell(int col, int row) const {
@@ -46,17 +50,21 @@ const std::u16string& GridState::cell(int col, int row) const {
 }
 
 void GridState::setCell(int col, int row, std::u16string text) {
-    if (!valid(col, row) || cells_[at(col, row)].text == text) return;
+    if (!valid(col, row) || cells_[at(col, row)].text == text)
+        return;
     cells_[at(col, row)].text = std::move(text);
-    cellChanged.emit(col, row);
+    cellChanged.notify(col, row);
 }
 
-int GridState::link(int col, int row) const { return valid(col, row) ? cells_[at(col, row)].link : 0; }
+int GridState::link(int col, int row) const {
+    return valid(col, row) ? cells_[at(col, row)].link : 0;
+}
 
 void GridState::setLink(int col, int row, int link) {
-    if (!valid(col, row) || cells_[at(col, row)].link == link) return;
+    if (!valid(col, row) || cells_[at(col, row)].link == link)
+        return;
     cells_[at(col, row)].link = link;
-    cellChanged.emit(col, row);
+    cellChanged.notify(col, row);
 }
 
 int GridState::colWidth(int col) const {
@@ -64,36 +72,41 @@ int GridState::colWidth(int col) const {
 }
 
 void GridState::setColWidth(int col, int width) {
-    if (col < 0 || col >= colCount_ || colWidths_[static_cast<std::size_t>(col)] == width) return;
+    if (col < 0 || col >= colCount_ || colWidths_[static_cast<std::size_t>(col)] == width)
+        return;
     colWidths_[static_cast<std::size_t>(col)] = width;
-    layoutChanged.emit();
+    layoutChanged.notify();
 }
 
 void GridState::setSelection(GridRect rect) {
-    if (rect == selection_) return;
+    if (rect == selection_)
+        return;
     selection_ = rect;
-    selectionChanged.emit();
+    selectionChanged.notify();
 }
 
 void GridState::setCurrent(int col, int row) {
     const GridRect collapsed{col, row, col, row};
-    if (col == col_ && row == row_ && selection_ == collapsed) return;
+    if (col == col_ && row == row_ && selection_ == collapsed)
+        return;
     col_ = col;
     row_ = row;
     selection_ = collapsed;
-    selectionChanged.emit();
+    selectionChanged.notify();
 }
 
 void GridState::setEditing(bool on) {
-    if (editing_ == on) return;
+    if (editing_ == on)
+        return;
     editing_ = on;
-    selectionChanged.emit();
+    selectionChanged.notify();
 }
 
 void GridState::setEditorOpen(bool open) {
-    if (editorOpen_ == open) return;
+    if (editorOpen_ == open)
+        return;
     editorOpen_ = open;
-    selectionChanged.emit();
+    selectionChanged.notify();
 }
 
 }  // namespace tavor

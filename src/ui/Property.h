@@ -26,7 +26,8 @@ public:
     ~Subscription() { reset(); }
 
     void reset() {
-        if (detach_) std::exchange(detach_, {})();
+        if (detach_)
+            std::exchange(detach_, {})();
     }
 
 private:
@@ -48,14 +49,16 @@ public:
         observers_->push_back(entry);
         std::weak_ptr<List> list = observers_;
         return Subscription([list, entry] {
-            if (auto l = list.lock()) std::erase(*l, entry);
+            if (auto l = list.lock())
+                std::erase(*l, entry);
         });
     }
 
-    void emit(const Args&... args) const {
+    void notify(const Args&... args) const {
         // A copy, so that an observer may detach itself or others while being told.
         const List current = *observers_;
-        for (const auto& o : current) (*o)(args...);
+        for (const auto& o : current)
+            (*o)(args...);
     }
 
 private:
@@ -77,9 +80,10 @@ public:
     operator const T&() const { return value_; }
 
     void set(T value) {
-        if (value == value_) return;
+        if (value == value_)
+            return;
         value_ = std::move(value);
-        changed_.emit(value_);
+        changed_.notify(value_);
     }
     Property& operator=(T value) {
         set(std::move(value));

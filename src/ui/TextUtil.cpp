@@ -4,21 +4,27 @@ namespace tavor {
 
 std::u16string_view trimmed(std::u16string_view s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && isTrimmable(s[b])) ++b;
-    while (e > b && isTrimmable(s[e - 1])) --e;
+    while (b < e && isTrimmable(s[b]))
+        ++b;
+    while (e > b && isTrimmable(s[e - 1]))
+        --e;
     return s.substr(b, e - b);
 }
 
-bool isBlank(std::u16string_view s) { return trimmed(s).empty(); }
+bool isBlank(std::u16string_view s) {
+    return trimmed(s).empty();
+}
 
 std::vector<std::u16string> splitLines(std::u16string_view text) {
     std::vector<std::u16string> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c != u'\r' && c != u'\n') continue;
+        if (c != u'\r' && c != u'\n')
+            continue;
         lines.emplace_back(text.substr(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
         start = i + 1;
     }
     lines.emplace_back(text.substr(start));
@@ -27,18 +33,21 @@ std::vector<std::u16string> splitLines(std::u16string_view text) {
 
 std::u16string joinLines(const std::vector<std::u16string>& lines, std::u16string_view sep) {
     std::size_t size = 0;
-    for (const auto& l : lines) size += l.size() + sep.size();
+    for (const auto& l : lines)
+        size += l.size() + sep.size();
     std::u16string out;
     out.reserve(size);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i) out.append(sep);
+        if (i)
+            out.append(sep);
         out.append(lines[i]);
     }
     return out;
 }
 
 std::u16string fromUtf8(std::string_view s, bool* valid) {
-    if (valid) *valid = true;
+    if (valid)
+        *valid = true;
     std::u16string out;
     out.reserve(s.size());
     std::size_t i = 0;
@@ -68,7 +77,8 @@ std::u16string fromUtf8(std::string_view s, bool* valid) {
         static constexpr char32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
         ok = ok && cp >= minimum[len] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
         if (!ok) {
-            if (valid) *valid = false;
+            if (valid)
+                *valid = false;
             out.push_back(u'\uFFFD');
             ++i;
             continue;
@@ -118,7 +128,8 @@ std::string toUtf8(std::u16string_view s) {
 
 std::u16string asciiUpper(std::u16string s) {
     for (auto& c : s)
-        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
     return s;
 }
 

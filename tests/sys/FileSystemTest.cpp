@@ -24,7 +24,8 @@ TEST(FileSystem, AFailedWriteLeavesTheOldFileWhole) {
 }
 
 TEST(SingleInstance, ASecondLockOnTheSameNameIsRefusedUntilTheFirstEnds) {
-    const std::string name = "tavordesk-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed());
+    const std::string name =
+        "tavordesk-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed());
     {
         SingleInstanceLock first(name);
         ASSERT_TRUE(first.acquired());

@@ -14,11 +14,16 @@ TEST(TextCodec, ByteOrderMarksChooseTheEncodingAndRoundTrip) {
         EXPECT_EQ(d.encoding, e);
         EXPECT_EQ(d.text, kJapanese);
     }
-    EXPECT_EQ(encodeText(u"A", TextEncoding::Utf16Le), std::string("\xFF\xFE" "A\0", 4));
+    EXPECT_EQ(encodeText(u"A", TextEncoding::Utf16Le), std::string("\xFF\xFE"
+                                                                   "A\0",
+                                                                   4));
 }
 
 TEST(TextCodec, AnOddUtf16FileKeepsItsLastByteVisible) {
-    const DecodedText d = decodeText(std::string("\xFF\xFE" "A\0B", 5));
+    const DecodedText d =
+        decodeText(std::string("\xFF\xFE"
+                               "A\0B",
+                               5));
     EXPECT_EQ(d.text, u"A\uFFFD");
 }
 
@@ -36,7 +41,10 @@ TEST(TextCodec, WithoutAMarkValidUtf8IsUtf8AndAnythingElseIsCp932) {
 }
 
 TEST(TextCodec, InvalidCp932BytesAreReplacedNotDropped) {
-    const DecodedText d = decodeText("A\x81" "\xFF" "B");
+    const DecodedText d = decodeText(
+        "A\x81"
+        "\xFF"
+        "B");
     EXPECT_EQ(d.encoding, TextEncoding::Cp932);
     EXPECT_EQ(d.text.front(), u'A');
     EXPECT_EQ(d.text.back(), u'B');

@@ -23,7 +23,10 @@ TEST(TextUtil, Utf8RoundTripAndInvalidBytesBecomeReplacementCharacters) {
     const std::u16string jp = u"線番 W-001 \U0001F600";
     EXPECT_EQ(fromUtf8(toUtf8(jp)), jp);
     bool valid = true;
-    EXPECT_EQ(fromUtf8("a\xff" "b", &valid), u"a\uFFFDb");
+    EXPECT_EQ(fromUtf8("a\xff"
+                       "b",
+                       &valid),
+              u"a\uFFFDb");
     EXPECT_FALSE(valid);
     fromUtf8("\xE7\xB7\x9A", &valid);
     EXPECT_TRUE(valid);

@@ -1,0 +1,140 @@
+#include "shell/IniFile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "sys/FileSystem.h"
+#include "ui/TextUtil.h"
+
+namespace tavor {
+
+namespace {
+
+bool sameName(std::u16string_view a, std::u16string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
+               auto up = [](char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c; };
+               return up(x) == up(y);
+           });
+}
+
+// The section name of a "[name]" line, or nullopt for any other line.
+std::optional<std::u16string> sectionOf(std::u16string_view line) {
+    const std::u16string_view t = trimmed(line);
+    if (t.size() < 2 || t.front() != u'[' || t.back() != u']')
+        return std::nullopt;
+    return std::u16string(trimmed(t.substr(1, t.size() - 2)));
+}
+
+std::u16string_view valueOf(std::u16string_view raw) {
+    std::u16string_view v = trimmed(raw.substr(raw.find(u'=') + 1));
+    // The profile functions drop one pair of enclosing quotes.
+    if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
+        v = v.substr(1, v.size() - 2);
+    return v;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::filesystem::path file)
+    : file_(std::move(file)), encoding_(systemDefaultEncoding()) {
+    const auto bytes = readFileBytes(file_);
+    if (!bytes)
+        return;
+    DecodedText decoded = decodeText(*bytes);
+    encoding_ = decoded.encoding;
+    std::u16string section;
+    std::vector<std::u16string> raw = splitLines(decoded.text);
+    if (!raw.empty() && raw.back().empty())
+        raw.pop_back();  // the break that ends the last line
+    for (auto& r : raw) {
+        Line line{std::move(r), {}, {}};
+        if (auto s = sectionOf(line.raw)) {
+            section = *s;
+        } else if (const auto eq = line.raw.find(u'=');
+                   eq != std::u16string::npos && !section.empty()) {
+            const std::u16string_view key = trimmed(std::u16string_view(line.raw).substr(0, eq));
+            if (!key.empty() && key.front() != u';')
+                line.key = key;
+        }
+        line.section = section;
+        lines_.push_back(std::move(line));
+    }
+}
+
+const IniFile::Line* IniFile::find(std::u16string_view section, std::u16string_view key) const {
+    for (const auto& l : lines_)
+        if (!l.key.empty() && sameName(l.section, section) && sameName(l.key, key))
+            return &l;
+    return nullptr;
+}
+
+std::u16string IniFile::readString(std::u16string_view section, std::u16string_view key,
+                                   const std::u16string& fallback) const {
+    const Line* l = find(section, key);
+    return l ? std::u16string(valueOf(l->raw)) : fallback;
+}
+
+int IniFile::readInteger(std::u16string_view section, std::u16string_view key, int fallback) const {
+    const std::u16string v = readString(section, key, {});
+    std::string ascii;
+    for (char16_t c : v) {
+        if (c > 0x7F)
+            return fallback;
+        ascii.push_back(static_cast<char>(c));
+    }
+    const char* begin = ascii.data();
+    const char* end = begin + ascii.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    return ec == std::errc() && ptr == end && begin != end ? value : fallback;
+}
+
+bool IniFile::readBool(std::u16string_view section, std::u16string_view key, bool fallback) const {
+    return readInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+void IniFile::writeString(std::u16string_view section, std::u16string_view key,
+                          const std::u16string& value) {
+    std::u16string raw = std::u16string(key) + u"=" + value;
+    for (auto& l : lines_)
+        if (!l.key.empty() && sameName(l.section, section) && sameName(l.key, key)) {
+            l.raw = std::move(raw);
+            return;
+        }
+    // A new key goes after the last line of its section, or into a new section at the end.
+    auto last = std::find_if(lines_.rbegin(), lines_.rend(),
+                             [&](const Line& l) { return sameName(l.section, section); });
+    if (last == lines_.rend()) {
+        lines_.push_back({u"[" + std::u16string(section) + u"]", std::u16string(section), {}});
+        lines_.push_back({std::move(raw), std::u16string(section), std::u16string(key)});
+        return;
+    }
+    auto pos = last.base();
+    while (pos != lines_.begin() && isBlank(std::prev(pos)->raw) && std::prev(pos)->key.empty() &&
+           !sectionOf(std::prev(pos)->raw))
+        --pos;  // keep the blank lines that separate sections after the new key
+    lines_.insert(pos, {std::move(raw), std::u16string(section), std::u16string(key)});
+}
+
+void IniFile::writeInteger(std::u16string_view section, std::u16string_view key, int value) {
+    writeString(section, key, toU16(value));
+}
+
+void IniFile::writeBool(std::u16string_view section, std::u16string_view key, bool value) {
+    writeInteger(section, key, value ? 1 : 0);
+}
+
+bool IniFile::save() const {
+    std::u16string text;
+    for (const auto& l : lines_) {
+        text += l.raw;
+        text += u"\r\n";
+    }
+    return writeFileAtomically(file_, encodeText(text, encodingThatKeeps(text, encoding_)));
+}
+
+}  // namespace tavor

@@ -1,0 +1,181 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "convert/EditorCommandHost.h"
+#include "convert/EditorCommands.h"
+#include "convert/PopupMenus.h"
+#include "convert/TavorKasanForm.h"
+#include "convert/TavorRenbanForm.h"
+#include "convert/TavorTikanForm.h"
+#include "texttab/TagListFile.h"
+#include "texttab/Tavor.h"
+#include "ui/Controls.h"
+#include "ui/GridState.h"
+#include "ui/LineEditor.h"
+#include "ui/Platform.h"
+
+namespace tavor {
+
+namespace cad {
+class CadLink;
+}
+
+// The dialogs, created once after the main window and reused for the life of the process.
+struct TavorDialogs {
+    explicit TavorDialogs(EditorCommandHost& mainForm) : TavorRenbanForm(mainForm) {}
+    TTavorTikanForm TavorTikanForm;
+    TTavorKasanForm TavorKasanForm;
+    TTavorRenbanForm TavorRenbanForm;
+};
+
+// What the main form is built on: the platform, the line editor of the text tab, the CAD link,
+// and the program's own file, which locates the settings and TAG list files.
+struct MainFormServices {
+    Platform& platform;
+    LineEditor& editor;
+    cad::CadLink& cad;
+    std::filesystem::path executable;
+};
+
+// The main window as state and handlers, with no toolkit behind it. The Qt skin binds every
+// control to a widget; tests drive the handlers directly.
+class TTavorMainForm final : public EditorCommandHost {
+public:
+    explicit TTavorMainForm(MainFormServices services);
+    TTavorMainForm(const TTavorMainForm&) = delete;
+    TTavorMainForm& operator=(const TTavorMainForm&) = delete;
+
+    void FormCreate();
+    void FormCloseQuery();
+    void FormDestroy();
+    void FormResize();
+    void PageControl1Change();
+    void Timer1Timer();
+
+    void UndoMark(bool take) override;
+    void SpeedButton3Click();  // select the whole editor text
+    void SpeedButton4Click();  // undo: the editor's own history first, then the snapshot
+    void SpeedButton5Click();  // stop the running command at its next check
+    void PopupMenu1Popup() { editorCommands().PopupMenu1Popup(PopupMenu1); }
+
+    // The dialogs exist only after the main window; the editor commands need them.
+    void attachDialogs(TavorDialogs& dialogs);
+    EditorCommands& editorCommands() { return *editorCommands_; }
+
+    void AG1Click();  // edit the grid tab's TAG list in the text editor
+    void AG2Click();  // reload the grid tab's TAG list
+    void AG3Click();  // edit the text tab's TAG list in the text editor
+    void AG4Click();  // reload the text tab's TAG list
+
+    std::filesystem::path settingsPath() const;
+
+    // Window
+    Property<std::u16string> Caption{u"Tavordesk 2.2 [ nanoCAD 5 ]"};
+    Property<int> Left{0}, Top{0};
+    static constexpr int ClientWidth = 330, ClientHeight = 320;
+
+    TPageControl PageControl1{u"PageControl1"};
+    TTabSheet TabSheet1{u"TabSheet1", u"TEXT, 属性編集"};
+    TTabSheet TabSheet2{u"TabSheet2", u" 属性編集"};
+    TTabSheet TEST{u"TEST", u"TEXT 検索・編集"};
+    TStatusBar StatusBar1{u"StatusBar1", {150, 100}};
+    TTimer Timer1{u"Timer1", 200};
+
+    // Tab 1: texts and one TAG across block references
+    LineEditor& SynEdit1;
+    Property<Color> SynEdit1Color{clWindow};
+    TSpeedButton SpeedButton1{u"SpeedButton1", u"TEXT"};
+    TSpeedButton SpeedButton2{u"SpeedButton2", u"更新(Ctrl+Enter)"};
+    TSpeedButton SpeedButton6{u"SpeedButton6", u"整列"};
+    TLabel Label3{u"Label3", u"dX :"};
+    TEdit Edit1{u"Edit1"};
+    TLabel Label4{u"Label4", u"dY :"};
+    TEdit Edit2{u"Edit2"};
+    TSpeedButton SpeedButton8{u"SpeedButton8", u"ATTR"};
+    TComboBox ComboBox1{u"ComboBox1"};
+    TSpeedButton SpeedButton9{u"SpeedButton9", u"..."};
+    TLabel Label1{u"Label1"};
+    TLabel Label2{u"Label2"};
+    TSpeedButton SpeedButton7{u"SpeedButton7", u"CAD"};
+    TCheckBox CheckBox1{u"CheckBox1", u"座標順で取得"};
+    TSpeedButton SpeedButton3{u"SpeedButton3", u"すべて選択"};
+    TSpeedButton SpeedButton5{u"SpeedButton5", u"中止"};
+    TSpeedButton SpeedButton4{u"SpeedButton4", u"Undo"};
+    TCheckBox CheckBox9{u"CheckBox9", u"PAN (ZoomCenter)"};
+
+    // Tab 2: the attribute grid
+    TComboBox ComboBox2{u"ComboBox2"};
+    TSpeedButton SpeedButton10{u"SpeedButton10", u"取得"};
+    TSpeedButton SpeedButton12{u"SpeedButton12", u"中止"};
+    TSpeedButton SpeedButton11{u"SpeedButton11", u"更新"};
+    TSpeedButton SpeedButton13{u"SpeedButton13", u"UNDO"};
+    TLabel Label5{u"Label5"};
+    TCheckBox CheckBox2{u"CheckBox2", u"Enter=[ ↓ ]"};
+    TCheckBox CheckBox7{u"CheckBox7", u"Enter = 更新"};
+    TCheckBox CheckBox6{u"CheckBox6", u"PAN (Zoom Center)"};
+    TLabel Label9{u"Label9", u"※[項目名] クリックですべて選択"};
+    TSpeedButton SpeedButton16{u"SpeedButton16", u"文字順"};
+    TSpeedButton SpeedButton17{u"SpeedButton17", u"数字順"};
+    TSpeedButton SpeedButton18{u"SpeedButton18", u"取得順"};
+    GridState StringGrid1{5, 2, 1, 1};
+    TProgressBar ProgressBar1{u"ProgressBar1"};
+
+    // Tab 3: search
+    TLabel Label7{u"Label7", u"検索 (部分一致)"};
+    TEdit Edit3{u"Edit3"};
+    const std::u16string Edit3Hint = u"[Enter]で検索（ワイルドカード * ? が使えます)";
+    TLabel Label8{u"Label8", u"Enter=検索"};
+    TSpeedButton SpeedButton14{u"SpeedButton14", u"検索"};
+    TSpeedButton SpeedButton15{u"SpeedButton15", u"更新"};
+    TLabel Label6{u"Label6"};
+    TCheckBox CheckBox3{u"CheckBox3", u"先頭一致"};
+    TCheckBox CheckBox4{u"CheckBox4", u"a->A"};
+    TCheckBox CheckBox8{u"CheckBox8", u"Enter=[↓]"};
+    TCheckBox CheckBox5{u"CheckBox5", u"Enter=更新"};
+    GridState StringGrid2{1, 1, 0, 0};
+    Property<int> StringGrid2Width{0};  // the grid's client width, reported by the skin
+
+    // Fields shared by the tabs' commands
+    std::u16string targetProgID;
+    TextList textList;
+    int sgUndoCnt = 0, sgUndoCnt2 = 0;
+    std::u16string undoText;
+    bool undoFlag = false;
+    int iLineLast = 0;
+    int CaretY_Old = 0;
+    bool ATTmode = false;
+    int startCol = -1, startRow = -1, moveCol = 0, moveRow = 0;
+
+    TPopupMenu1 PopupMenu1;
+    TPopupMenu2 PopupMenu2;
+
+    // The editor commands' view of the form.
+    LineEditor& editor() override { return SynEdit1; }
+    Platform& platform() override { return services_.platform; }
+    void armStop() override;
+    void disarmStop() override;
+    bool runFlag() const override { return runFlag_; }
+    int activePageIndex() const override { return PageControl1.activePageIndex; }
+
+    cad::CadLink& cad() { return services_.cad; }
+
+private:
+    void readSettings();
+    void writeSettings();
+    void loadTagListAtStart(TagListFile& file, TComboBox& combo, int savedIndex);
+    void reloadTagList(TagListFile& file, TComboBox& combo);
+    void editTagList(const TagListFile& file);
+    void setSortedItems(TComboBox& combo, std::vector<std::u16string> items);
+    void selectItem(TComboBox& combo, int index);
+
+    MainFormServices services_;
+    std::unique_ptr<EditorCommands> editorCommands_;
+    bool runFlag_ = false;  // a long run is going on; the stop button clears it
+    TagListFile textTagList_, gridTagList_;
+    int savedTagIndex1_ = 0, savedTagIndex2_ = 0;  // as read, before any list was loaded
+};
+
+}  // namespace tavor
