@@ -11,8 +11,10 @@ using Items = std::vector<std::u16string>;
 TEST(MainFormTagLists, FilesReplaceTheBuiltInItemsSortedWithBlankLinesAndTheSavedIndex) {
     MainFormRig rig(false);
     rig.dir.write("tavordesk.ini", "[TavorEdit]\r\nAttTagIndex1=2\r\nAttTagIndex2=7\r\n");
-    rig.dir.write("TavorEditTagList.txt", "SPEC:仕様\r\n\r\nAAA:x\r\nTYPE:型式\r\n");
-    rig.dir.write("TavorEdit2ATagList.txt", "盤,A\nB群,X,Y\n");
+    // With a mark, so that the test reads the same on every system's code page.
+    rig.dir.write("TavorEditTagList.txt",
+                  encodeText(u"SPEC:仕様\r\n\r\nAAA:x\r\nTYPE:型式\r\n", TextEncoding::Utf8Bom));
+    rig.dir.write("TavorEdit2ATagList.txt", encodeText(u"盤,A\nB群,X,Y\n", TextEncoding::Utf8Bom));
     rig.app.create();
     EXPECT_EQ(rig.form.ComboBox1.items.get(), (Items{u"", u"AAA:x", u"SPEC:仕様", u"TYPE:型式"}));
     EXPECT_EQ(rig.form.ComboBox1.itemIndex.get(), 2);
