@@ -1,0 +1,35 @@
+#include "convert/PopupMenus.h"
+
+namespace tavor {
+
+TPopupMenu1::TPopupMenu1()
+    : entries{{&N20, {}}, {&N10, {}},
+              {&N11, {}}, {&N12, {}},
+              {&N9, {}},  {&N1, {}},
+              {&N2, {}},  {&N3, {}},
+              {&N4, {}},  {&N5, {}},
+              {&N22, {}}, {&N28, {}},
+              {&N29, {}}, {&N21, {&N23, &N24, &N091, &N092, &N094, &N093, &AZ1, &AZ2, &N27, &N26}},
+              {&N6, {}},  {&N7, {}},
+              {&N8, {}},  {&N13, {}},
+              {&N14, {}}, {&N15, {}},
+              {&N16, {}}, {&N17, {}},
+              {&N18, {}}, {&AG3, {}},
+              {&AG4, {}}, {&N42, {}},
+              {&N25, {}}, {&N30, {}},
+              {&N19, {}}} {}
+
+TPopupMenu2::TPopupMenu2()
+    : entries{{&N32, {}}, {&N33, {}}, {&N34, {}}, {&N35, {}}, {&N36, {}}, {&N37, {}},
+              {&N31, {}}, {&N39, {}}, {&N44, {}}, {&N45, {}}, {&N40, {}}, {&N41, {}},
+              {&N43, {}}, {&N38, {}}, {&AG1, {}}, {&AG2, {}}} {
+    N39.enabled = false;
+    N44.enabled = false;
+    // The sorting commands come with the grid's interaction; until they exist their items
+    // cannot be chosen.
+    N40.enabled = false;
+    N41.enabled = false;
+    N43.enabled = false;
+}
+
+}  // namespace tavor

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "convert/Replace.h"
+#include "support/FakePlatform.h"
+
+namespace tavor {
+namespace {
+
+std::u16string replaced(const Replacer& replacer, std::u16string text) {
+    replacer.apply(text);
+    return text;
+}
+
+struct ReplaceCase {
+    const char* name;
+    std::u16string text, search, replacement;
+    bool ignoreCase;
+    std::u16string expected;
+};
+
+class ReplacerTest : public testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplacerTest, Replaces) {
+    const ReplaceCase& c = GetParam();
+    test::FakePlatform platform;
+    const Replacer replacer(c.search, c.replacement, c.ignoreCase, platform);
+    EXPECT_EQ(replaced(replacer, c.text), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReplacerTest,
+    testing::Values(ReplaceCase{"IgnoreCase", u"xABCxabc", u"abc", u"Z", true, u"xZxZ"},
+                    ReplaceCase{"ExactCase", u"xABCxabc", u"abc", u"Z", false, u"xABCxZ"},
+                    ReplaceCase{"NoOverlap", u"aaa", u"aa", u"b", false, u"ba"},
+                    ReplaceCase{"InsertedNotSearchedAgain", u"aXa", u"a", u"aa", false, u"aaXaa"},
+                    ReplaceCase{"EmptyReplacementDeletes", u"a-b-c", u"-", u"", false, u"abc"},
+                    ReplaceCase{"NoMatch", u"abc", u"x", u"y", true, u"abc"},
+                    ReplaceCase{"EmptySearchChangesNothing", u"abc", u"", u"y", true, u"abc"},
+                    ReplaceCase{"EmptyText", u"", u"a", u"b", true, u""},
+                    ReplaceCase{"ReplacementKeepsItsCase", u"ABC", u"b", u"xY", true, u"AxYC"},
+                    ReplaceCase{"FullWidthLettersByLocale", u"ＡＢｃ", u"ａｂＣ", u"=", true, u"="},
+                    ReplaceCase{"JapaneseLiteral", u"配線番号W1", u"番号", u"No.", false,
+                                u"配線No.W1"},
+                    ReplaceCase{"ControlCharacters",
+                                u"a\tb\x01"
+                                u"c",
+                                u"\x01", u"|", false, u"a\tb|c"},
+                    ReplaceCase{"UnpairedSurrogate",
+                                u"a\xD800"
+                                u"b\xDC00",
+                                u"\xD800", u"?", true, u"a?b\xDC00"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A locale whose upper case of ß is SS, longer than the text it came from.
+class GrowingUpperPlatform : public test::FakePlatform {
+public:
+    std::u16string upperCase(const std::u16string& text) override {
+        std::u16string out;
+        for (char16_t c : text) {
+            if (c == u'ß')
+                out += u"SS";
+            else
+                out += (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
+        }
+        return out;
+    }
+};
+
+TEST(ReplacerLocaleTest, UpperCaseOfOtherLengthStillMatchesAtTheRightPlace) {
+    GrowingUpperPlatform platform;
+    const Replacer replacer(u"ab", u"#", true, platform);
+    EXPECT_EQ(replaced(replacer, u"ßßAbxaB"), u"ßß#x#");
+    const Replacer sharp(u"ß", u"ss", true, platform);
+    EXPECT_EQ(replaced(sharp, u"Straße"), u"Strasse");
+}
+
+TEST(ReplacerLocaleTest, HugeLineWithManyHits) {
+    test::FakePlatform platform;
+    std::u16string text;
+    for (int i = 0; i < 100000; ++i)
+        text += u"ab";
+    const Replacer replacer(u"B", u"", true, platform);
+    EXPECT_EQ(replaced(replacer, text), std::u16string(100000, u'a'));
+}
+
+}  // namespace
+}  // namespace tavor
