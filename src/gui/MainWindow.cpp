@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "gui/ColorMap.h"
 #include "gui/GridView.h"
@@ -114,9 +115,9 @@ QWidget* MainWindow::buildTextTab(LineEditorWidget& editor) {
     auto* update = speedButton(page);
     auto* align = speedButton(page);
     auto* cad = speedButton(page);
-    bind_.button(f.SpeedButton1, text);
-    bind_.button(f.SpeedButton2, update);
-    bind_.button(f.SpeedButton6, align);
+    bind_.button(f.SpeedButton1, text, [&f] { f.SpeedButton1Click(); });
+    bind_.button(f.SpeedButton2, update, [&f] { f.SpeedButton2Click(); });
+    bind_.button(f.SpeedButton6, align, [&f] { f.SpeedButton6Click(); });
     bind_.button(f.SpeedButton7, cad);
     r1->addWidget(text);
     r1->addWidget(update);
@@ -125,14 +126,29 @@ QWidget* MainWindow::buildTextTab(LineEditorWidget& editor) {
     r1->addWidget(cad);
 
     auto* r2 = row(v);
-    for (auto [label, control] : {std::pair{&f.Label3, &f.Edit1}, std::pair{&f.Label4, &f.Edit2}}) {
+    auto* dX = stepEdit(page);
+    auto* dY = stepEdit(page);
+    for (auto [label, control, edit] :
+         {std::tuple{&f.Label3, &f.Edit1, dX}, std::tuple{&f.Label4, &f.Edit2, dY}}) {
         auto* l = new QLabel(page);
-        auto* edit = stepEdit(page);
         bind_.label(*label, l);
         bind_.edit(*control, edit);
+        bind_.watch<Color>(control->textColor, [edit](const Color& c) {
+            QPalette p = edit->palette();
+            p.setColor(QPalette::Text, toQColor(c, QPalette::Text));
+            edit->setPalette(p);
+        });
         r2->addWidget(l);
         r2->addWidget(edit);
     }
+    connect(dX, &QLineEdit::returnPressed, this, [&f] { f.Edit1KeyPress(u'\r'); });
+    connect(dY, &QLineEdit::returnPressed, this, [&f] { f.Edit2KeyPress(u'\r'); });
+    focusRequest_ = f.focusRequested.observe([&f, dX, dY](const Control* c) {
+        if (c == &f.Edit1)
+            dX->setFocus();
+        if (c == &f.Edit2)
+            dY->setFocus();
+    });
     r2->addStretch();
     auto* stop = speedButton(page);
     auto* undo = speedButton(page);
@@ -151,7 +167,7 @@ QWidget* MainWindow::buildTextTab(LineEditorWidget& editor) {
     combo->setMinimumContentsLength(8);
     combo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     auto* dots = speedButton(page);
-    bind_.button(f.SpeedButton8, attr);
+    bind_.button(f.SpeedButton8, attr, [&f] { f.SpeedButton8Click(); });
     bind_.combo(f.ComboBox1, combo);
     bind_.button(f.SpeedButton9, dots);
     r3->addWidget(attr);
@@ -182,6 +198,11 @@ QWidget* MainWindow::buildTextTab(LineEditorWidget& editor) {
 
     editor.setParent(page);
     v->addWidget(&editor, 1);
+    // A click and a key release on a line show its entity; nothing is typed in during a run.
+    editor.onClick = [&f, &editor] { f.CaretYChanged(editor.caretY()); };
+    editor.onKeyUp = [&f, &editor] { f.CaretYChanged(editor.caretY()); };
+    bind_.watch<bool>(f.commandRunning,
+                      [&editor](const bool& running) { editor.setReadOnly(running); });
     bind_.watch<Color>(f.SynEdit1Color, [&editor](const Color& c) {
         QPalette p = editor.palette();
         p.setColor(QPalette::Base, toQColor(c, QPalette::Base));
@@ -355,6 +376,8 @@ void MainWindow::buildMenus(LineEditorWidget& editor) {
         this);
     popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
     editor.onContextMenu = [this](QPoint at) {
+        if (form_.commandRefused())
+            return;
         form_.PopupMenu1Popup();
         popupMenu1_->exec(at);
     };
@@ -375,13 +398,9 @@ void MainWindow::buildMenus(LineEditorWidget& editor) {
     connect(grid1_, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { popupMenu2_->exec(grid1_->viewport()->mapToGlobal(at)); });
 
-    // The editor's own copy and cut keys are removed; these run the menu's commands instead.
-    editor.onCtrlKey = [&c](char16_t key) {
-        if (key == 3)
-            c.N11Click();
-        if (key == 24)
-            c.N10Click();
-    };
+    // The editor's own copy and cut keys are removed; Ctrl+C, Ctrl+X and Ctrl+Enter reach the
+    // form only.
+    editor.onCtrlKey = [&f](char16_t key) { f.SynEdit1KeyPress(key, true); };
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

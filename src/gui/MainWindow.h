@@ -50,6 +50,7 @@ private:
     QTimer timer_;
     QMenu* popupMenu1_ = nullptr;
     QMenu* popupMenu2_ = nullptr;
+    Subscription focusRequest_;
 };
 
 }  // namespace tavor::gui

@@ -27,7 +27,12 @@ TTavorMainForm::TTavorMainForm(MainFormServices services)
     : SynEdit1(services.editor),
       services_(std::move(services)),
       textTagList_(services_.executable.parent_path() / kTextTagListFile),
-      gridTagList_(services_.executable.parent_path() / kGridTagListFile) {
+      gridTagList_(services_.executable.parent_path() / kGridTagListFile),
+      textTab_(
+          {*this,        services_.platform, services_.cad, SynEdit1,   SpeedButton2, SpeedButton3,
+           SpeedButton4, SpeedButton6,       Edit1,         Edit2,      Label1,       Label2,
+           CheckBox1,    CheckBox9,          ComboBox1,     StatusBar1, textList,     undoFlag,
+           ATTmode,      CaretY_Old}) {
     SpeedButton2.enabled = false;
     SpeedButton6.enabled = false;
     SpeedButton7.enabled = false;  // no command enables it
@@ -127,10 +132,13 @@ void TTavorMainForm::UndoMark(bool take) {
 }
 
 void TTavorMainForm::SpeedButton3Click() {
-    SynEdit1.selectAll();
+    if (!commandRefused())
+        SynEdit1.selectAll();
 }
 
 void TTavorMainForm::SpeedButton4Click() {
+    if (commandRefused())
+        return;
     if (SynEdit1.canUndo())
         SynEdit1.undo();
     else

@@ -12,6 +12,7 @@
 #include "convert/TavorTikanForm.h"
 #include "texttab/TagListFile.h"
 #include "texttab/Tavor.h"
+#include "texttab/TextTabCommands.h"
 #include "ui/Controls.h"
 #include "ui/GridState.h"
 #include "ui/LineEditor.h"
@@ -42,7 +43,7 @@ struct MainFormServices {
 
 // The main window as state and handlers, with no toolkit behind it. The Qt skin binds every
 // control to a widget; tests drive the handlers directly.
-class TTavorMainForm final : public EditorCommandHost {
+class TTavorMainForm final : public EditorCommandHost, public TextTabHost {
 public:
     explicit TTavorMainForm(MainFormServices services);
     TTavorMainForm(const TTavorMainForm&) = delete;
@@ -54,6 +55,22 @@ public:
     void FormResize();
     void PageControl1Change();
     void Timer1Timer();
+
+    // The text tab. While a long command lets messages run, only the stop button acts: every
+    // other command is refused until the run ends, so that no list changes under its loop.
+    void SpeedButton1Click();  // TEXT acquisition
+    void SpeedButton2Click();  // update
+    void SpeedButton6Click();  // alignment
+    void SpeedButton8Click();  // ATTR acquisition
+    void CaretYChanged(int caretY);
+    // Ctrl+Enter (10), Ctrl+C (3) and Ctrl+X (24) while Ctrl is down; true when swallowed.
+    bool SynEdit1KeyPress(char16_t key, bool ctrlDown);
+    bool Edit1KeyPress(char16_t key);  // Enter moves to dY
+    bool Edit2KeyPress(char16_t key);  // Enter aligns
+    bool commandRefused() const { return commandRunning || runFlag_; }
+    Property<bool> commandRunning{false};
+    // Asks the skin to give a control the keyboard focus.
+    Signal<const Control*> focusRequested;
 
     void UndoMark(bool take) override;
     void SpeedButton3Click();  // select the whole editor text
@@ -163,6 +180,11 @@ public:
     cad::CadLink& cad() { return services_.cad; }
 
 private:
+    // Runs a command of the tab unless one is running; an error it leaves goes to the default
+    // error report.
+    template <class Command>
+    void runCommand(Command command);
+    void bringProgramToFront();
     void readSettings();
     void writeSettings();
     void loadTagListAtStart(TagListFile& file, TComboBox& combo, int savedIndex);
@@ -176,6 +198,7 @@ private:
     bool runFlag_ = false;  // a long run is going on; the stop button clears it
     TagListFile textTagList_, gridTagList_;
     int savedTagIndex1_ = 0, savedTagIndex2_ = 0;  // as read, before any list was loaded
+    TextTabCommands textTab_;
 };
 
 }  // namespace tavor

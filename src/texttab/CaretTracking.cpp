@@ -1,0 +1,33 @@
+// The CAD view follows the editor's caret line.
+#include <optional>
+
+#include "cadlink/Connection.h"
+#include "cadlink/ZoomToPoint.h"
+#include "texttab/TextTabCommands.h"
+
+namespace tavor {
+
+void TextTabCommands::CaretYChanged(int caretY) {
+    if (caretY == c_.CaretY_Old)
+        return;
+    const TextList& list = c_.textList;
+    const auto n = static_cast<int>(list.size());
+    std::optional<cad::Point> point;
+    if (c_.CheckBox9.checked && n > 0 && caretY >= 1) {
+        if (caretY <= n) {
+            point = list[static_cast<std::size_t>(caretY - 1)].insPt;
+        } else if (!c_.ATTmode) {
+            // Where the update would create the TEXT of this line.
+            point = list.back().insPt;
+            const int beyond = caretY - n;
+            point->x += stepValue(c_.Edit1) * beyond;
+            point->y += stepValue(c_.Edit2) * beyond;
+        }
+    }
+    std::shared_ptr<cad::Application> app;
+    if (point && cad::ConnectToCad(c_.cad, app))
+        cad::ZoomToPoint(c_.cad.desktop(), *app, *point);
+    c_.CaretY_Old = caretY;
+}
+
+}  // namespace tavor
