@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "texttab/ExchangeSortOrder.h"
+#include "ui/ExchangeSortOrder.h"
 
 namespace tavor {
 

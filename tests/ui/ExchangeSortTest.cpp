@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "texttab/ExchangeSortOrder.h"
+#include "ui/ExchangeSortOrder.h"
 
 namespace tavor {
 namespace {
