@@ -1,0 +1,34 @@
+#include "cadlink/sim/Refusals.h"
+
+#include "cadlink/CadError.h"
+
+namespace tavor::cad::sim {
+
+namespace {
+constexpr std::int32_t kFailed = static_cast<std::int32_t>(0x80004005u);  // E_FAIL
+}
+
+void Refusals::refuseNext(std::u16string operation, int times) {
+    if (times > 0)
+        rules_.push_back({std::move(operation), times});
+}
+
+void Refusals::refuseAlways(std::u16string operation) {
+    rules_.push_back({std::move(operation), -1});
+}
+
+void Refusals::clear() {
+    rules_.clear();
+}
+
+void Refusals::check(std::u16string_view operation) {
+    for (auto it = rules_.begin(); it != rules_.end(); ++it) {
+        if (!it->operation.empty() && it->operation != operation)
+            continue;
+        if (it->remaining > 0 && --it->remaining == 0)
+            rules_.erase(it);
+        throw CadError(u"The CAD refused the call " + std::u16string(operation) + u".", kFailed);
+    }
+}
+
+}  // namespace tavor::cad::sim

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "cadlink/sim/Picker.h"
+#include "cadlink/sim/SimCad.h"
+
+class QLabel;
+
+namespace tavor::gui {
+
+class SimCadView;
+
+// The simulated CAD's main window, titled "nanoCAD 5" like the CAD it plays: while it is shown
+// the CAD counts as running. Its document window holds a tab strip (its first child) and the
+// view (that child's next sibling), as the CAD's document window does. It is the CAD's picker.
+class SimCadWindow final : public QWidget, public cad::sim::Picker {
+    Q_OBJECT
+public:
+    explicit SimCadWindow(std::shared_ptr<cad::sim::SimCad> cad, QWidget* parent = nullptr);
+    ~SimCadWindow() override;
+
+    QWidget* documentWindow() const { return document_; }
+    SimCadView* view() const { return view_; }
+    QString statusText() const;
+
+    std::optional<std::vector<cad::Handle>> pickEntities(
+        const cad::sim::PickRequest& request) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showIdleStatus();
+
+    std::shared_ptr<cad::sim::SimCad> cad_;
+    QWidget* document_ = nullptr;
+    SimCadView* view_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+}  // namespace tavor::gui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+#include "cadlink/CadLink.h"
+#include "cadlink/sim/SimCad.h"
+#include "cadlink/sim/SimCadLink.h"
+#include "gui/simcad/QtDesktop.h"
+#include "gui/simcad/SimCadWindow.h"
+
+class QWidget;
+
+namespace tavor::gui {
+
+// Everything the program needs to run against the simulated CAD: the CAD with its sample
+// drawing, its window on the desktop, the desktop over the program's and the CAD's windows, and
+// the link for the main form.
+class SimulatedCadEnvironment {
+public:
+    explicit SimulatedCadEnvironment(QWidget* programWindow = nullptr);
+    ~SimulatedCadEnvironment();
+
+    // The program's main window, once it exists (it is minimised and restored around picks).
+    void setProgramWindow(QWidget* window) { desktop_.setProgramWindow(window); }
+    // Shows the CAD's window, which makes the CAD count as running.
+    void showCadWindow();
+
+    cad::CadLink& link() { return link_; }
+    QtDesktop& desktop() { return desktop_; }
+    SimCadWindow& cadWindow() { return *window_; }
+    const std::shared_ptr<cad::sim::SimCad>& cad() const { return cad_; }
+
+private:
+    std::shared_ptr<cad::sim::SimCad> cad_;
+    QtDesktop desktop_;
+    std::unique_ptr<SimCadWindow> window_;
+    cad::sim::SimCadLink link_;
+};
+
+}  // namespace tavor::gui
