@@ -9,33 +9,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "cadlink/SimCadRig.h"
-#include "gui/LineEditorWidget.h"
-#include "gui/MainWindow.h"
-#include "shell/TavorApplication.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "WindowRig.h"
 
 namespace tavor::gui {
 namespace {
 
-// The real window over a headless program in a folder of its own.
-struct WindowRig {
-    WindowRig() { app.create(); }
-    test::TempDir dir;
-    test::FakePlatform platform;
-    test::SimCadRig cad{test::SimCadRig::Content::Empty};
-    LineEditorWidget* editor = new LineEditorWidget;  // the window takes it
-    TavorApplication app{platform, *editor, cad.link, dir / "tavordesk.exe"};
-    TTavorMainForm& form = app.form;
-    MainWindow window{form, *editor};
-    template <class T>
-    T* find(const char* name) {
-        T* w = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-};
+using test::WindowRig;
 
 TEST(MainWindow, ShowsTheFormsCaptionsAndTabs) {
     WindowRig rig;

@@ -6,32 +6,20 @@
 #include <QTextBlock>
 #include <QToolButton>
 
-#include "cadlink/SimCadRig.h"
-#include "gui/LineEditorWidget.h"
-#include "gui/MainWindow.h"
-#include "shell/TavorApplication.h"
-#include "support/FakePlatform.h"
-#include "support/TempDir.h"
+#include "WindowRig.h"
 
 namespace tavor::gui {
 namespace {
 
 // The real window over a headless program whose drawing holds a column of three texts.
-struct TextTabWindowRig {
+struct TextTabWindowRig : test::WindowRig {
     TextTabWindowRig() {
-        app.create();
         auto& d = cad.cad->drawing();
         d.addLayer(u"TEXT");
         for (const auto& [s, y] :
              {std::pair{u"A", 50.0}, std::pair{u"B", 45.0}, std::pair{u"C", 40.0}})
             handles.push_back(d.addText({s, {10, y}, u"TEXT"}));
         window.show();
-    }
-    template <class T>
-    T* find(const char* name) {
-        T* w = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
     }
     void acquire() {
         cad.picker.pickNext(handles);
@@ -41,13 +29,6 @@ struct TextTabWindowRig {
         return cad.cad->drawing().find(handles[static_cast<std::size_t>(i)])->text.string;
     }
 
-    test::TempDir dir;
-    test::FakePlatform platform;
-    test::SimCadRig cad{test::SimCadRig::Content::Empty};
-    LineEditorWidget* editor = new LineEditorWidget;  // the window takes it
-    TavorApplication app{platform, *editor, cad.link, dir / "tavordesk.exe"};
-    TTavorMainForm& form = app.form;
-    MainWindow window{form, *editor};
     std::vector<cad::Handle> handles;
 };
 
