@@ -42,6 +42,14 @@ QLineEdit* stepEdit(QWidget* parent) {
     return e;
 }
 
+// A tab page's column of rows, tight as the small window needs.
+QVBoxLayout* pageLayout(QWidget* page) {
+    auto* v = new QVBoxLayout(page);
+    v->setContentsMargins(3, 3, 3, 3);
+    v->setSpacing(2);
+    return v;
+}
+
 QHBoxLayout* row(QBoxLayout* into) {
     auto* r = new QHBoxLayout;
     r->setSpacing(2);
@@ -105,9 +113,7 @@ MainWindow::~MainWindow() = default;
 QWidget* MainWindow::buildTextTab(LineEditorWidget& editor) {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet1"));
-    auto* v = new QVBoxLayout(page);
-    v->setContentsMargins(3, 3, 3, 3);
-    v->setSpacing(2);
+    auto* v = pageLayout(page);
     TTavorMainForm& f = form_;
 
     auto* r1 = row(v);
@@ -214,9 +220,7 @@ QWidget* MainWindow::buildTextTab(LineEditorWidget& editor) {
 QWidget* MainWindow::buildGridTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
-    auto* v = new QVBoxLayout(page);
-    v->setContentsMargins(3, 3, 3, 3);
-    v->setSpacing(2);
+    auto* v = pageLayout(page);
     TTavorMainForm& f = form_;
 
     auto* combo = new QComboBox(page);
@@ -280,9 +284,7 @@ QWidget* MainWindow::buildGridTab() {
 QWidget* MainWindow::buildSearchTab() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TEST"));
-    auto* v = new QVBoxLayout(page);
-    v->setContentsMargins(3, 3, 3, 3);
-    v->setSpacing(2);
+    auto* v = pageLayout(page);
     TTavorMainForm& f = form_;
 
     auto* r1 = row(v);
