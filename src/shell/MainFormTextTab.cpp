@@ -1,9 +1,11 @@
 // The text tab's handlers: each forwards to the tab's commands while no other command runs.
+#include <exception>
 #include <optional>
 
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
 #include "shell/TTavorMainForm.h"
+#include "ui/TextUtil.h"
 
 namespace tavor {
 
@@ -39,6 +41,9 @@ void TTavorMainForm::runCommand(Command command) {
             command();
         } catch (const cad::CadError& e) {
             error = e.message();
+        } catch (const std::exception& e) {
+            // Nothing may cross into the window system's event loop; the user sees what failed.
+            error = fromUtf8(e.what());
         }
     }
     // Reported once the run has ended, so that the message box does not count as part of it.
