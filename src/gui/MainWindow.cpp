@@ -233,22 +233,14 @@ QWidget* MainWindow::buildGridTab() {
     v->addWidget(combo);
 
     auto* r1 = row(v);
-    for (Control* c : {&f.SpeedButton10, &f.SpeedButton12, &f.SpeedButton11, &f.SpeedButton13}) {
-        auto* b = speedButton(page);
-        bind_.button(*c, b);
-        r1->addWidget(b);
-    }
+    addSpeedButtons(r1, {&f.SpeedButton10, &f.SpeedButton12, &f.SpeedButton11, &f.SpeedButton13});
     r1->addStretch();
     auto* pan = new QCheckBox(page);
     bind_.checkBox(f.CheckBox6, pan);
     r1->addWidget(pan);
 
     auto* r2 = row(v);
-    for (Control* c : {&f.CheckBox2, &f.CheckBox7}) {
-        auto* b = new QCheckBox(page);
-        bind_.checkBox(*c, b);
-        r2->addWidget(b);
-    }
+    addCheckBoxes(r2, {&f.CheckBox2, &f.CheckBox7});
     r2->addStretch();
 
     auto* label9 = new QLabel(page);
@@ -260,11 +252,7 @@ QWidget* MainWindow::buildGridTab() {
     label5->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bind_.label(f.Label5, label5);
     r3->addWidget(label5, 1);
-    for (Control* c : {&f.SpeedButton16, &f.SpeedButton17, &f.SpeedButton18}) {
-        auto* b = speedButton(page);
-        bind_.button(*c, b);
-        r3->addWidget(b);
-    }
+    addSpeedButtons(r3, {&f.SpeedButton16, &f.SpeedButton17, &f.SpeedButton18});
 
     grid1_ = new GridView(f.StringGrid1, page);
     grid1_->setObjectName(QStringLiteral("StringGrid1"));
@@ -302,11 +290,7 @@ QWidget* MainWindow::buildSearchTab() {
     edit3->setPlaceholderText(qs(f.Edit3Hint));
     bind_.edit(f.Edit3, edit3);
     r2->addWidget(edit3, 1);
-    for (Control* c : {&f.SpeedButton14, &f.SpeedButton15}) {
-        auto* b = speedButton(page);
-        bind_.button(*c, b);
-        r2->addWidget(b);
-    }
+    addSpeedButtons(r2, {&f.SpeedButton14, &f.SpeedButton15});
 
     auto* r3 = row(v);
     auto* label6 = new QLabel(page);
@@ -315,11 +299,7 @@ QWidget* MainWindow::buildSearchTab() {
     r3->addWidget(label6, 1);
 
     auto* r4 = row(v);
-    for (Control* c : {&f.CheckBox3, &f.CheckBox4, &f.CheckBox8, &f.CheckBox5}) {
-        auto* b = new QCheckBox(page);
-        bind_.checkBox(*c, b);
-        r4->addWidget(b);
-    }
+    addCheckBoxes(r4, {&f.CheckBox3, &f.CheckBox4, &f.CheckBox8, &f.CheckBox5});
     r4->addStretch();
 
     grid2_ = new GridView(f.StringGrid2, page);
@@ -330,6 +310,22 @@ QWidget* MainWindow::buildSearchTab() {
     };
     v->addWidget(grid2_, 1);
     return page;
+}
+
+void MainWindow::addSpeedButtons(QHBoxLayout* row, std::initializer_list<Control*> controls) {
+    for (Control* c : controls) {
+        auto* b = speedButton(row->parentWidget());
+        bind_.button(*c, b);
+        row->addWidget(b);
+    }
+}
+
+void MainWindow::addCheckBoxes(QHBoxLayout* row, std::initializer_list<Control*> controls) {
+    for (Control* c : controls) {
+        auto* b = new QCheckBox(row->parentWidget());
+        bind_.checkBox(*c, b);
+        row->addWidget(b);
+    }
 }
 
 void MainWindow::buildStatusBar() {

@@ -2,9 +2,11 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <initializer_list>
 
 #include "gui/Bindings.h"
 
+class QHBoxLayout;
 class QMenu;
 class QTabWidget;
 
@@ -40,6 +42,9 @@ private:
     QWidget* buildGridTab();
     QWidget* buildSearchTab();
     void buildStatusBar();
+    // Bound controls in a row, left to right; the buttons have no handler of their own yet.
+    void addSpeedButtons(QHBoxLayout* row, std::initializer_list<Control*> controls);
+    void addCheckBoxes(QHBoxLayout* row, std::initializer_list<Control*> controls);
     void buildMenus(LineEditorWidget& editor);
 
     TTavorMainForm& form_;
