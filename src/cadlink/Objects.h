@@ -25,7 +25,8 @@ public:
     virtual ~Object() = default;
 
     virtual Handle GetHandle() = 0;
-    virtual std::int32_t GetObjectID() = 0;
+    // The CAD's object identifier: 32 bits wide in a 32-bit CAD, 64 in a 64-bit one.
+    virtual std::int64_t GetObjectID() = 0;
     // Erases the object from the drawing for good.
     virtual void DeleteObject() = 0;
 

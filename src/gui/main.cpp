@@ -1,12 +1,12 @@
 #include <QApplication>
 
+#include "gui/CadEnvironment.h"
 #include "gui/LineEditorWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatform.h"
 #include "gui/dialogs/KasanDialog.h"
 #include "gui/dialogs/RenbanDialog.h"
 #include "gui/dialogs/TikanDialog.h"
-#include "gui/simcad/SimulatedCadEnvironment.h"
 #include "shell/TavorApplication.h"
 #include "sys/FileSystem.h"
 #include "sys/SingleInstance.h"
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("TavordeskEdit"));
 
     gui::QtPlatform platform;
-    gui::SimulatedCadEnvironment cad;
+    gui::CadEnvironment cad;
     auto* editor = new gui::LineEditorWidget;  // the main window takes it
     TavorApplication program(platform, *editor, cad.link(), executablePath());
 

@@ -30,7 +30,7 @@ public:
         enter(u"GetHandle");
         return formatHandle(record().id);
     }
-    std::int32_t GetObjectID() override {
+    std::int64_t GetObjectID() override {
         enter(u"GetObjectID");
         return record().objectId;
     }

@@ -1,0 +1,6 @@
+target_sources(tavor_core PRIVATE
+    TMessageFilter.cpp
+    TMessageFilter.h
+    WinDesktop.cpp
+    WinDesktop.h
+)
