@@ -105,11 +105,12 @@ TEST_F(ComEndToEndTest, ACallTheBusyCadRejectsFailsOnlyItsOwnEntry) {
 }
 
 TEST_F(ComEndToEndTest, WithoutTheCadsWindowNothingHappens) {
-    ShowWindow(reinterpret_cast<HWND>(server().mainWindow()), SW_HIDE);
-    SetWindowTextW(reinterpret_cast<HWND>(server().mainWindow()), L"nanoCAD 5 - closing");
+    // A CAD window under another title counts as no CAD.
+    const auto cadWindow = reinterpret_cast<HWND>(server().mainWindow());
+    SetWindowTextW(cadWindow, L"nanoCAD 5 - closing");
     server().pickNext({a});
     form.SpeedButton1Click();
-    SetWindowTextW(reinterpret_cast<HWND>(server().mainWindow()), L"nanoCAD 5");
+    SetWindowTextW(cadWindow, L"nanoCAD 5");
     EXPECT_TRUE(form.textList.empty());
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(server().liveObjects(), 0);

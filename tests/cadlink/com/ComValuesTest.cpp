@@ -31,8 +31,9 @@ ComVariant arrayOf(VARTYPE type, LONG lowerBound, std::vector<double> values) {
         }
     }
     ComVariant out;
-    V_VT(out.put()) = VT_ARRAY | type;
-    V_ARRAY(const_cast<VARIANT*>(&out.get())) = array;
+    VARIANT* v = out.put();
+    V_VT(v) = VT_ARRAY | type;
+    V_ARRAY(v) = array;
     return out;
 }
 
@@ -129,12 +130,14 @@ TEST(ComValues, AnEmptyFilterLeavesBothArgumentsOut) {
 
 TEST(ComValues, IntegersOfEveryWidthAndBooleans) {
     ComVariant wide;
-    V_VT(wide.put()) = VT_I8;
-    V_I8(const_cast<VARIANT*>(&wide.get())) = 0x1'0000'0010LL;  // a 64-bit window handle
+    VARIANT* w = wide.put();
+    V_VT(w) = VT_I8;
+    V_I8(w) = 0x1'0000'0010LL;  // a 64-bit window handle
     EXPECT_EQ(toInteger(wide.get()), 0x1'0000'0010LL);
     ComVariant small;
-    V_VT(small.put()) = VT_I2;
-    V_I2(const_cast<VARIANT*>(&small.get())) = -7;
+    VARIANT* n = small.put();
+    V_VT(n) = VT_I2;
+    V_I2(n) = -7;
     EXPECT_EQ(toInteger(small.get()), -7);
     EXPECT_EQ(toInteger(integerValue(123456).get()), 123456);
     EXPECT_EQ(toDouble(integerValue(5).get()), 5.0);
@@ -163,17 +166,20 @@ TEST(ComValues, ObjectArraysInBothFormsReleaseWhatTheyTake) {
         IDispatch* objects[] = {&a, &b};
         for (LONG i = 0; i < 2; ++i) {
             SafeArrayPutElement(dispatches, &i, objects[i]);
-            ComVariant v;
-            V_VT(v.put()) = VT_DISPATCH;
-            V_DISPATCH(const_cast<VARIANT*>(&v.get())) = objects[i];
+            ComVariant element;
+            VARIANT* v = element.put();
+            V_VT(v) = VT_DISPATCH;
+            V_DISPATCH(v) = objects[i];
             objects[i]->AddRef();  // the variant owns one reference
-            SafeArrayPutElement(variants, &i, const_cast<VARIANT*>(&v.get()));
+            SafeArrayPutElement(variants, &i, v);
         }
         ComVariant first, second;
-        V_VT(first.put()) = VT_ARRAY | VT_DISPATCH;
-        V_ARRAY(const_cast<VARIANT*>(&first.get())) = dispatches;
-        V_VT(second.put()) = VT_ARRAY | VT_VARIANT;
-        V_ARRAY(const_cast<VARIANT*>(&second.get())) = variants;
+        VARIANT* f = first.put();
+        V_VT(f) = VT_ARRAY | VT_DISPATCH;
+        V_ARRAY(f) = dispatches;
+        VARIANT* s = second.put();
+        V_VT(s) = VT_ARRAY | VT_VARIANT;
+        V_ARRAY(s) = variants;
         for (const ComVariant* array : {&first, &second}) {
             const auto objects = toDispatchArray(array->get());
             ASSERT_EQ(objects.size(), 2u);
