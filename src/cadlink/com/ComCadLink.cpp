@@ -1,5 +1,6 @@
 #include "cadlink/com/ComCadLink.h"
 
+#include "cadlink/CadError.h"
 #include "cadlink/com/ComError.h"
 #include "cadlink/com/ComObjects.h"
 #include "cadlink/com/TMessageFilter.h"
@@ -54,7 +55,13 @@ void ComCadLink::RegisterMessageFilter() {
     if (parts_->filter)
         return;
     auto filter = TMessageFilter::Create();
-    filter->RegisterFilter();
+    try {
+        filter->RegisterFilter();
+    } catch (const CadError&) {
+        // A thread outside a single-threaded apartment can have no message filter. The program
+        // still works then; only a busy CAD fails its calls instead of making them wait.
+        return;
+    }
     parts_->filter = std::move(filter);
 }
 
