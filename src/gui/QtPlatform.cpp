@@ -13,6 +13,10 @@
 
 #include "gui/QtText.h"
 
+#ifdef Q_OS_WIN
+#include "cadlink/com/WinDesktop.h"
+#endif
+
 namespace tavor::gui {
 
 void QtPlatform::registerForm(FormId form, QWidget* widget) {
@@ -65,12 +69,19 @@ void QtPlatform::setClipboardText(const std::u16string& text) {
 
 void QtPlatform::setStayOnTop(FormId form, bool on) {
     QWidget* w = widgetOf(form);
-    if (!w || w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
+    if (!w)
+        return;
+#ifdef Q_OS_WIN
+    // Switched in place with SetWindowPos: changing Qt's flags would hide and re-create it.
+    cad::com::WinDesktop::setAlwaysOnTop(static_cast<cad::WindowId>(w->winId()), on);
+#else
+    if (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
         return;
     const bool shown = w->isVisible();
     w->setWindowFlag(Qt::WindowStaysOnTopHint, on);
     if (shown)
         w->show();  // changing a window's flags hides it
+#endif
 }
 
 ModalResult QtPlatform::runModal(FormId form) {
