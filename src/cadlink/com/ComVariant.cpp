@@ -27,7 +27,7 @@ const VARIANT& direct(const VARIANT& value, ComVariant& holder) {
     return holder.get();
 }
 
-// A one-dimensional array's element count, or nullopt for another shape.
+// A one-dimensional array's element count, or -1 for another shape.
 long elementCount(SAFEARRAY* array) {
     if (array == nullptr)
         return 0;
@@ -72,6 +72,16 @@ ComVariant element(SAFEARRAY* array, VARTYPE elementType, long i) {
     return out;
 }
 
+// A new variant of `type`; `fill` writes its value.
+template <class Fill>
+ComVariant made(VARTYPE type, Fill fill) {
+    ComVariant out;
+    VARIANT* v = out.put();
+    V_VT(v) = type;
+    fill(v);
+    return out;
+}
+
 }  // namespace
 
 ComVariant::ComVariant(const ComVariant& other) {
@@ -100,39 +110,23 @@ VARIANT* ComVariant::put() {
 }
 
 ComVariant integerValue(std::int32_t value) {
-    ComVariant out;
-    VARIANT* v = out.put();
-    V_VT(v) = VT_I4;
-    V_I4(v) = value;
-    return out;
+    return made(VT_I4, [value](VARIANT* v) { V_I4(v) = value; });
 }
 
 ComVariant doubleValue(double value) {
-    ComVariant out;
-    VARIANT* v = out.put();
-    V_VT(v) = VT_R8;
-    V_R8(v) = value;
-    return out;
+    return made(VT_R8, [value](VARIANT* v) { V_R8(v) = value; });
 }
 
 ComVariant boolValue(bool value) {
-    ComVariant out;
-    VARIANT* v = out.put();
-    V_VT(v) = VT_BOOL;
-    V_BOOL(v) = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return out;
+    return made(VT_BOOL, [value](VARIANT* v) { V_BOOL(v) = value ? VARIANT_TRUE : VARIANT_FALSE; });
 }
 
 ComVariant stringValue(std::u16string_view text) {
-    ComVariant out;
-    VARIANT* v = out.put();
     BSTR s = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
                                static_cast<UINT>(text.size()));
     if (s == nullptr)
         throw CadError(u"Out of memory for a string.", E_OUTOFMEMORY);
-    V_VT(v) = VT_BSTR;
-    V_BSTR(v) = s;
-    return out;
+    return made(VT_BSTR, [s](VARIANT* v) { V_BSTR(v) = s; });
 }
 
 ComVariant pointValue(const Point& point) {
@@ -145,19 +139,11 @@ ComVariant pointValue(const Point& point) {
     data[1] = point.y;
     data[2] = point.z;
     SafeArrayUnaccessData(array);
-    ComVariant out;
-    VARIANT* v = out.put();
-    V_VT(v) = VT_ARRAY | VT_R8;
-    V_ARRAY(v) = array;
-    return out;
+    return made(VT_ARRAY | VT_R8, [array](VARIANT* v) { V_ARRAY(v) = array; });
 }
 
 ComVariant missingValue() {
-    ComVariant out;
-    VARIANT* v = out.put();
-    V_VT(v) = VT_ERROR;
-    V_ERROR(v) = DISP_E_PARAMNOTFOUND;
-    return out;
+    return made(VT_ERROR, [](VARIANT* v) { V_ERROR(v) = DISP_E_PARAMNOTFOUND; });
 }
 
 FilterValues filterValues(const SelectionFilter& filter) {
@@ -169,15 +155,11 @@ FilterValues filterValues(const SelectionFilter& filter) {
     if (types == nullptr)
         throw CadError(u"Out of memory for a filter.", E_OUTOFMEMORY);
     // Owned by the variant from here on, so that a failure below frees it.
-    VARIANT* typesVariant = out.types.put();
-    V_VT(typesVariant) = VT_ARRAY | VT_I2;
-    V_ARRAY(typesVariant) = types;
+    out.types = made(VT_ARRAY | VT_I2, [types](VARIANT* v) { V_ARRAY(v) = types; });
     SAFEARRAY* data = SafeArrayCreateVector(VT_VARIANT, 0, count);
     if (data == nullptr)
         throw CadError(u"Out of memory for a filter.", E_OUTOFMEMORY);
-    VARIANT* dataVariant = out.data.put();
-    V_VT(dataVariant) = VT_ARRAY | VT_VARIANT;
-    V_ARRAY(dataVariant) = data;
+    out.data = made(VT_ARRAY | VT_VARIANT, [data](VARIANT* v) { V_ARRAY(v) = data; });
     for (LONG i = 0; i < static_cast<LONG>(count); ++i) {
         SHORT code = filter[i].code;
         SafeArrayPutElement(types, &i, &code);
