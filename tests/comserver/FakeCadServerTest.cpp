@@ -83,28 +83,26 @@ VARTYPE readType(IDispatch* from, const wchar_t* name) {
     return V_VT(&invoke(from, name, kRead).result.get());
 }
 
-Value omitted() {
+// A value of `type` that `fill` writes: the forms the rig's own constructors do not make.
+template <class Fill>
+Value typed(VARTYPE type, Fill fill) {
     Value v;
     VARIANT* p = v.put();
-    V_VT(p) = VT_ERROR;
-    V_ERROR(p) = DISP_E_PARAMNOTFOUND;
+    V_VT(p) = type;
+    fill(p);
     return v;
+}
+
+Value omitted() {
+    return typed(VT_ERROR, [](VARIANT* p) { V_ERROR(p) = DISP_E_PARAMNOTFOUND; });
 }
 
 Value byteValue(BYTE n) {
-    Value v;
-    VARIANT* p = v.put();
-    V_VT(p) = VT_UI1;
-    V_UI1(p) = n;
-    return v;
+    return typed(VT_UI1, [n](VARIANT* p) { V_UI1(p) = n; });
 }
 
 Value shortValue(SHORT n) {
-    Value v;
-    VARIANT* p = v.put();
-    V_VT(p) = VT_I2;
-    V_I2(p) = n;
-    return v;
+    return typed(VT_I2, [n](VARIANT* p) { V_I2(p) = n; });
 }
 
 Value doubles(LONG lower, ULONG count) {

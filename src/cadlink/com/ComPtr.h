@@ -11,7 +11,6 @@ template <class T>
 class ComPtr {
 public:
     ComPtr() = default;
-    ComPtr(std::nullptr_t) {}
     ComPtr(const ComPtr& other) : p_(other.p_) {
         if (p_)
             p_->AddRef();
@@ -48,8 +47,6 @@ public:
         if (p_)
             std::exchange(p_, nullptr)->Release();
     }
-    // Hands the reference to the caller, as an out parameter expects.
-    T* detach() { return std::exchange(p_, nullptr); }
 
     // The object as another interface, or empty when it does not offer it.
     template <class U>

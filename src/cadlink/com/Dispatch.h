@@ -39,7 +39,6 @@ public:
     ComVariant call(const std::wstring& name, std::initializer_list<ComVariant> args = {});
     void put(const std::wstring& name, ComVariant value);
 
-    IDispatch& object() const { return *object_.get(); }
     const ComPtr<IDispatch>& pointer() const { return object_; }
 
 private:
