@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "convert/EditorCommands.h"
 #include "convert/PopupMenus.h"
 #include "convert/TavorKasanForm.h"
 #include "convert/TavorRenbanForm.h"
 #include "convert/TavorTikanForm.h"
 #include "convert/TestCommandHost.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 namespace {

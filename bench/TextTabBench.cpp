@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "cadlink/Connection.h"
 #include "shell/MainFormRig.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 namespace {

@@ -1,6 +1,6 @@
 #include "cadlink/CadError.h"
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor::cad {
 

@@ -1,7 +1,7 @@
 #include "cadlink/Connection.h"
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::cad {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <optional>
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "base/TextUtil.h"
 #include "convert/Addition.h"
 #include "convert/EditorCommandHost.h"
 #include "convert/ModalForm.h"
@@ -14,7 +15,6 @@
 #include "convert/ZenHanUtil.h"
 #include "ui/LineEditor.h"
 #include "ui/Platform.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "convert/Addition.h"
+#include "grid/GridEditTarget.h"
 
 namespace tavor {
 
@@ -11,9 +12,6 @@ class GridState;
 class NumberRun;
 class Replacer;
 
-// Called with a cell's column and row just before the cell is written, so that the cell undo
-// journal can record it.
-using CellJournal = std::function<void(int col, int row)>;
 using TextConversion = std::function<std::u16string(const std::u16string&)>;
 
 // The conversion of "選択範囲のスペース以外を全角に": full width, then every ideographic space
@@ -39,10 +37,5 @@ int AddInGridSelection(GridState& grid, const AdditionSettings& settings,
 // The run's texts down the current column: from the current row to the grid's last row when
 // the selection covers one row, else over the selected rows; existing texts are overwritten.
 int NumberGridColumn(GridState& grid, const NumberRun& run, const CellJournal& journal);
-
-// The journal's step size (sgUndoCnt) after a walk: the cells written, or 1 when none.
-inline int UndoStepSize(int cellsWritten) {
-    return cellsWritten > 0 ? cellsWritten : 1;
-}
 
 }  // namespace tavor

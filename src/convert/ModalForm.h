@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Property.h"
 #include "ui/Platform.h"
-#include "ui/Property.h"
 
 namespace tavor {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 

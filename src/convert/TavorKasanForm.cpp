@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 

@@ -64,9 +64,7 @@ void TTavorRenbanForm::writeEditor(const NumberRun& run, bool insert) {
 void TTavorRenbanForm::writeGrid(const NumberRun& run) {
     if (!grid_.grid)
         return;
-    const int cells = NumberGridColumn(*grid_.grid, run, grid_.journal);
-    if (grid_.setUndoCount)
-        grid_.setUndoCount(std::max(cells, 1));
+    grid_.closeGroup(NumberGridColumn(*grid_.grid, run, grid_.journal));
 }
 
 }  // namespace tavor

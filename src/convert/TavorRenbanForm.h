@@ -8,6 +8,7 @@
 #include "convert/GridConversions.h"
 #include "convert/ModalForm.h"
 #include "convert/Numbering.h"
+#include "grid/GridEditTarget.h"
 #include "ui/Controls.h"
 
 namespace tavor {
@@ -20,19 +21,11 @@ class GridState;
 // column. Created once; its fields persist between uses.
 class TTavorRenbanForm : public ModalForm {
 public:
-    // Where the grid side writes: the grid, the cell journal, and the journal's step size
-    // (sgUndoCnt) to set afterwards.
-    struct GridTarget {
-        GridState* grid = nullptr;
-        CellJournal journal;
-        std::function<void(int)> setUndoCount;
-    };
-
     explicit TTavorRenbanForm(EditorCommandHost& host);
     TTavorRenbanForm(const TTavorRenbanForm&) = delete;
     TTavorRenbanForm& operator=(const TTavorRenbanForm&) = delete;
 
-    void setGridTarget(GridTarget target) { grid_ = std::move(target); }
+    void setGridTarget(GridEditTarget target) { grid_ = std::move(target); }
 
     void FormCreate() { Edit1Change(); }
     // The preview; also what a base button's click and every field's change run.
@@ -73,7 +66,7 @@ private:
     void writeGrid(const NumberRun& run);
 
     EditorCommandHost& host_;
-    GridTarget grid_;
+    GridEditTarget grid_;
     BaseButtonGroup bases_{SpeedButton1, SpeedButton2, SpeedButton3};
     std::vector<Subscription> fieldChanges_;
 };

@@ -21,7 +21,7 @@ const TableConverter& converter() {
 
 void platformWidthMap(std::u16string& s, WidthForm to) {
 #ifdef _WIN32
-    s = systemWidthMap(s, to);
+    s = systemWidthMap(s, to == WidthForm::Full);
 #else
     portableWidthMapInPlace(s, to);
 #endif

@@ -3,8 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "base/Property.h"
 #include "ui/Controls.h"
-#include "ui/Property.h"
 
 class QAbstractButton;
 class QAction;

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QTextBlock>
 
+#include "base/TextUtil.h"
 #include "gui/QtText.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::gui {
 

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <optional>
 
+#include "base/TextUtil.h"
 #include "sys/FileSystem.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

@@ -2,10 +2,10 @@
 #include <exception>
 #include <optional>
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
 #include "shell/TTavorMainForm.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

@@ -1,9 +1,9 @@
 // The 200 ms status refresh of the text tab.
 #include <algorithm>
 
+#include "base/TextUtil.h"
 #include "shell/TTavorMainForm.h"
 #include "texttab/TrimmedLineCount.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "sys/FileSystem.h"
 #include "sys/SingleInstance.h"
 #include "sys/TextCodec.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

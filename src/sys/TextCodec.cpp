@@ -1,6 +1,6 @@
 #include "sys/TextCodec.h"
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 

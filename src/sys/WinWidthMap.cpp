@@ -9,8 +9,8 @@ namespace tavor {
 
 namespace {
 
-DWORD flagFor(WidthForm to) {
-    return to == WidthForm::Full ? LCMAP_FULLWIDTH : LCMAP_HALFWIDTH;
+DWORD flagFor(bool toFullWidth) {
+    return toFullWidth ? LCMAP_FULLWIDTH : LCMAP_HALFWIDTH;
 }
 
 const wchar_t* wide(std::u16string_view s) {
@@ -19,23 +19,23 @@ const wchar_t* wide(std::u16string_view s) {
 
 }  // namespace
 
-int systemWidthMappedLength(std::u16string_view s, WidthForm to) {
+int systemWidthMappedLength(std::u16string_view s, bool toFullWidth) {
     if (s.empty() || s.size() > INT_MAX)
         return 0;
-    return LCMapStringW(LOCALE_SYSTEM_DEFAULT, flagFor(to), wide(s), static_cast<int>(s.size()),
-                        nullptr, 0);
+    return LCMapStringW(LOCALE_SYSTEM_DEFAULT, flagFor(toFullWidth), wide(s),
+                        static_cast<int>(s.size()), nullptr, 0);
 }
 
-std::u16string systemWidthMap(std::u16string_view s, WidthForm to) {
+std::u16string systemWidthMap(std::u16string_view s, bool toFullWidth) {
     if (s.empty())
         return {};
-    const int length = systemWidthMappedLength(s, to);
+    const int length = systemWidthMappedLength(s, toFullWidth);
     if (length <= 0)
         return std::u16string(s);
     std::u16string out(static_cast<std::size_t>(length), u'\0');
     const int written =
-        LCMapStringW(LOCALE_SYSTEM_DEFAULT, flagFor(to), wide(s), static_cast<int>(s.size()),
-                     reinterpret_cast<wchar_t*>(out.data()), length);
+        LCMapStringW(LOCALE_SYSTEM_DEFAULT, flagFor(toFullWidth), wide(s),
+                     static_cast<int>(s.size()), reinterpret_cast<wchar_t*>(out.data()), length);
     if (written <= 0)
         return std::u16string(s);
     out.resize(static_cast<std::size_t>(written));

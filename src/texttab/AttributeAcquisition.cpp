@@ -1,9 +1,9 @@
 // "ATTR": pick block references; the values of one TAG become the editor's lines.
+#include "base/TextUtil.h"
 #include "cadlink/Connection.h"
-#include "texttab/SortByCoordinates.h"
+#include "cadlink/PositionOrder.h"
+#include "cadlink/WorkSetPick.h"
 #include "texttab/TextTabCommands.h"
-#include "texttab/WorkSetPick.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 
@@ -11,7 +11,7 @@ void TextTabCommands::SpeedButton8Click() {
     startAcquisition(true);
 
     // Also after an error: the program's window must not stay minimised.
-    ReturnFromPickingOnExit giveBack(c_.cad.desktop());
+    cad::ReturnFromPickingOnExit giveBack(c_.cad.desktop());
     std::shared_ptr<cad::Application> app;
     if (!cad::ConnectToCad(c_.cad, app))
         return;
@@ -33,7 +33,7 @@ bool TextTabCommands::pickAttributes(cad::Application& app) {
                                          {cad::kFilterBlockName, choice.blockPattern}};
 
     bool done = false;
-    pickIntoWorkSet(*doc, filter, [&](cad::SelectionSet& set) {
+    cad::pickIntoWorkSet(*doc, filter, [&](cad::SelectionSet& set) {
         const std::int32_t n = set.GetEntityCount();
         c_.Label2.caption = u"INSERT=" + toU16(n);
         if (n == 0)
@@ -60,7 +60,7 @@ bool TextTabCommands::pickAttributes(cad::Application& app) {
             }
         }
         if (c_.CheckBox1.checked)
-            SortByCoordinates(picked, 3);
+            cad::SortByPosition(picked, 3, referencePoint);
         c_.textList = std::move(picked);
         showLines();
         c_.Label2.caption =

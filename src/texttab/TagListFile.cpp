@@ -2,8 +2,8 @@
 
 #include <system_error>
 
+#include "base/TextUtil.h"
 #include "sys/FileSystem.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

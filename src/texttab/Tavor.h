@@ -25,4 +25,8 @@ struct Tavor {
 
 using TextList = std::vector<Tavor>;
 
+inline const cad::Point& referencePoint(const Tavor& t) {
+    return t.insPt;
+}
+
 }  // namespace tavor

@@ -1,33 +1,17 @@
 // "TEXT": pick TEXT entities into textList and the editor.
+#include "base/TextUtil.h"
 #include "cadlink/Connection.h"
-#include "texttab/SortByCoordinates.h"
+#include "cadlink/LockedLayers.h"
+#include "cadlink/PositionOrder.h"
+#include "cadlink/WorkSetPick.h"
 #include "texttab/TextTabCommands.h"
-#include "texttab/WorkSetPick.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
-
-namespace {
-
-// Tab-separated names of the locked layers, with a tab at both ends.
-std::u16string lockedLayerList(cad::Document& doc) {
-    std::u16string list = u"\t";
-    const auto layers = doc.GetLayers();
-    const std::int32_t count = layers->Count();
-    for (std::int32_t i = 0; i < count; ++i) {
-        const auto layer = layers->Item(i);
-        if (layer->Lock())
-            list += layer->Name() + u"\t";
-    }
-    return list;
-}
-
-}  // namespace
 
 void TextTabCommands::SpeedButton1Click() {
     startAcquisition(false);
 
-    ReturnFromPickingOnExit giveBack(c_.cad.desktop());
+    cad::ReturnFromPickingOnExit giveBack(c_.cad.desktop());
     std::shared_ptr<cad::Application> app;
     if (!cad::ConnectToCad(c_.cad, app))
         return;
@@ -44,11 +28,11 @@ void TextTabCommands::SpeedButton1Click() {
 int TextTabCommands::pickTexts(cad::Application& app) {
     cad::PrepareCadForPicking(c_.cad.desktop(), app);
     const auto doc = app.GetActiveDocument();
-    const std::u16string locked = lockedLayerList(*doc);
+    const cad::LockedLayers locked(*doc);
     const cad::SelectionFilter filter = {{cad::kFilterEntityType, u"TEXT"}};
 
     int kept = -1;
-    pickIntoWorkSet(*doc, filter, [&](cad::SelectionSet& set) {
+    cad::pickIntoWorkSet(*doc, filter, [&](cad::SelectionSet& set) {
         const std::int32_t n = set.GetEntityCount();
         if (n == 0)
             return;
@@ -56,7 +40,7 @@ int TextTabCommands::pickTexts(cad::Application& app) {
         picked.reserve(static_cast<std::size_t>(n));
         for (std::int32_t i = 0; i < n; ++i) {
             const auto text = set.GetEntityByIndex(i)->AsText();
-            if (locked.find(u"\t" + text->GetLayer() + u"\t") != std::u16string::npos)
+            if (locked.contains(text->GetLayer()))
                 continue;
             c_.platform.processMessages();
             Tavor& t = picked.emplace_back();
@@ -71,7 +55,7 @@ int TextTabCommands::pickTexts(cad::Application& app) {
         if (n > kept)
             c_.platform.showMessage(u"ロック画層のTEXT " + toU16(n - kept) + u" 個を除外しました.");
         if (kept > 0 && c_.CheckBox1.checked)
-            SortByCoordinates(picked, 3);
+            cad::SortByPosition(picked, 3, referencePoint);
         c_.textList = std::move(picked);
         showLines();
     });

@@ -1,12 +1,12 @@
 // "整列": lay the texts out at X0 + i·dX, Y0 + i·dY, writing each line into its text.
 #include <cmath>
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
 #include "texttab/FindTemplateText.h"
 #include "texttab/TextTabCommands.h"
 #include "texttab/TrimmedLineCount.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

@@ -1,6 +1,7 @@
 #include "texttab/TextTabCommands.h"
 
-#include "ui/TextUtil.h"
+#include "base/FieldSplit.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 
@@ -10,10 +11,7 @@ TagChoice parseTagChoice(const std::u16string& comboText) {
     choice.tag = comboText.substr(0, colon);
     if (colon == std::u16string::npos)
         return choice;
-    const std::u16string rest = comboText.substr(colon);
-    const std::size_t open = rest.find(u'['), close = rest.find(u']');
-    if (open != std::u16string::npos && close != std::u16string::npos && close >= open + 2)
-        choice.blockPattern = rest.substr(open + 1, close - open - 1);
+    choice.blockPattern = bracketedPattern(std::u16string_view(comboText).substr(colon));
     return choice;
 }
 

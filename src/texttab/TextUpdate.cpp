@@ -1,12 +1,12 @@
 // "更新(Ctrl+Enter)": write the editor's lines back into their TEXTs or attribute values.
 #include <cmath>
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
 #include "texttab/FindTemplateText.h"
 #include "texttab/TextTabCommands.h"
 #include "texttab/TrimmedLineCount.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 

@@ -1,6 +1,6 @@
 #include "texttab/TrimmedLineCount.h"
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Property.h"
 #include "ui/Color.h"
-#include "ui/Property.h"
 
 namespace tavor {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Property.h"
+#include "base/Property.h"
 
 namespace tavor {
 

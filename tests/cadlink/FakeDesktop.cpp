@@ -1,6 +1,6 @@
 #include "cadlink/FakeDesktop.h"
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor::test {
 

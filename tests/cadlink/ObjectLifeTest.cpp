@@ -3,10 +3,10 @@
 #include <cctype>
 #include <set>
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/SimCadRig.h"
 #include "cadlink/sim/SampleDrawing.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::cad {
 namespace {

@@ -4,9 +4,9 @@
 #include <memory>
 #include <stdexcept>
 
+#include "base/TextUtil.h"
 #include "comserver/ControlProtocol.h"
 #include "comserver/Registration.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::test {
 

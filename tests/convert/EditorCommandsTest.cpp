@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "convert/EditorCommands.h"
 #include "convert/PopupMenus.h"
 #include "convert/TavorKasanForm.h"
@@ -10,7 +11,6 @@
 #include "convert/TavorTikanForm.h"
 #include "convert/TestCommandHost.h"
 #include "ui/GridState.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 namespace {

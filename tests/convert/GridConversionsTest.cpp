@@ -3,15 +3,22 @@
 #include <utility>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "convert/GridConversions.h"
 #include "convert/Numbering.h"
 #include "convert/Replace.h"
 #include "support/FakePlatform.h"
 #include "ui/GridState.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 namespace {
+
+// The group size that the edit target hands the journal after a walk.
+int groupAfter(int cellsWritten) {
+    int group = 0;
+    GridEditTarget{nullptr, {}, [&group](int n) { group = n; }}.closeGroup(cellsWritten);
+    return group;
+}
 
 class GridConversionsTest : public testing::Test {
 protected:
@@ -38,7 +45,7 @@ TEST_F(GridConversionsTest, EveryCellOfTheRectangleIsJournalledRowByRow) {
     const int n = ConvertGridSelection(
         grid, [](const std::u16string& s) { return s; }, journal());
     EXPECT_EQ(n, 6);
-    EXPECT_EQ(UndoStepSize(n), 6);
+    EXPECT_EQ(groupAfter(n), 6);
     const std::vector<std::pair<int, int>> order{{1, 2}, {2, 2}, {3, 2}, {1, 3}, {2, 3}, {3, 3}};
     EXPECT_EQ(cells, order);
     EXPECT_EQ(oldTexts[0], u"2c1");
@@ -83,7 +90,7 @@ TEST_F(GridConversionsTest, AdditionJournalsOnlyCellsWithANumber) {
     grid.setSelection({2, 1, 2, 1});
     const int none = AddInGridSelection(grid, plusOne, journal());
     EXPECT_EQ(none, 0);
-    EXPECT_EQ(UndoStepSize(none), 1);
+    EXPECT_EQ(groupAfter(none), 1);
 }
 
 TEST_F(GridConversionsTest, NumberingRunsDownTheCurrentColumn) {

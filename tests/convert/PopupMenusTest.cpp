@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "convert/PopupMenus.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 namespace {

@@ -6,10 +6,10 @@
 #include <span>
 #include <string>
 
+#include "base/TextUtil.h"
 #include "convert/WidthTableConverter.h"
 #include "convert/WidthTables.h"
 #include "convert/ZenHanUtil.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::zenHanUtil {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/TextUtil.h"
 #include "support/TempDir.h"
-#include "ui/TextUtil.h"
 
 namespace tavor {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "MainFormRig.h"
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "texttab/SortByCoordinates.h"
+#include "cadlink/PositionOrder.h"
 #include "texttab/TextTabRig.h"
 
 namespace tavor::test {
@@ -135,7 +135,7 @@ TEST(SortByCoordinatesTest, ChoosesTheAxisOfTheLargerSpread) {
             t.insPt = points[i];
             t.index = static_cast<std::int32_t>(i);
         }
-        SortByCoordinates(list, mode);
+        cad::SortByPosition(list, mode, referencePoint);
         std::vector<int> out;
         for (const auto& t : list)
             out.push_back(t.index);

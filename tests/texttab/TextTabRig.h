@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "shell/MainFormRig.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::test {
 

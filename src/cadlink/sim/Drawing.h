@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Property.h"
 #include "cadlink/Objects.h"
 #include "cadlink/Point.h"
-#include "ui/Property.h"
 
 namespace tavor::cad::sim {
 

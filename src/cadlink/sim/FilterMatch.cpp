@@ -1,7 +1,7 @@
 #include "cadlink/sim/FilterMatch.h"
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::cad::sim {
 

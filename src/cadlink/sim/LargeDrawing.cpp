@@ -1,7 +1,7 @@
 #include "cadlink/sim/LargeDrawing.h"
 
+#include "base/TextUtil.h"
 #include "cadlink/sim/SampleDrawing.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::cad::sim {
 

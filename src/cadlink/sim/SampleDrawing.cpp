@@ -1,6 +1,6 @@
 #include "cadlink/sim/SampleDrawing.h"
 
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor::cad::sim {
 

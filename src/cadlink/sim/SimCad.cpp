@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/sim/SimDocument.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::cad::sim {
 

@@ -3,12 +3,12 @@
 #include <memory>
 #include <string_view>
 
+#include "base/Property.h"
 #include "cadlink/Document.h"
 #include "cadlink/sim/Drawing.h"
 #include "cadlink/sim/Picker.h"
 #include "cadlink/sim/Refusals.h"
 #include "cadlink/sim/Wildcard.h"
-#include "ui/Property.h"
 
 namespace tavor::cad::sim {
 

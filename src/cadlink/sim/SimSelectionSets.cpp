@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/sim/FilterMatch.h"
 #include "cadlink/sim/SimEntities.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::cad::sim {
 

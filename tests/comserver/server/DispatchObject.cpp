@@ -2,8 +2,8 @@
 
 #include <new>
 
+#include "base/TextUtil.h"
 #include "cadlink/CadError.h"
-#include "ui/TextUtil.h"
 
 namespace tavor::test::fakecad {
 

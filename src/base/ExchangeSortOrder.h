@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <numeric>
+#include <type_traits>
 #include <vector>
 
 namespace tavor {
@@ -77,46 +78,90 @@ inline std::vector<std::size_t> groupOrder(const std::vector<std::size_t>& rotat
 
 }  // namespace detail
 
-// Reorders `items` exactly as the plain exchange sort does (for i < j, swap when
-// less(items[j], items[i])), ties included, in O(n log n). `less` must be a strict weak order.
-template <class T, class Less>
-void exchangeSort(std::vector<T>& items, Less less) {
-    const std::size_t n = items.size();
-    if (n < 2)
-        return;
+// The order in which the plain exchange sort (for i < j, swap when less(j, i)) leaves positions
+// 0..n-1, ties included, in O(n log n): result[k] is the input position that ends at k. `less`
+// compares two input positions and must be a strict weak order.
+template <class LessAt>
+std::vector<std::size_t> exchangeSortOrder(std::size_t n, LessAt less) {
     std::vector<std::size_t> byKey(n);
     std::iota(byKey.begin(), byKey.end(), std::size_t{0});
-    std::stable_sort(byKey.begin(), byKey.end(),
-                     [&](std::size_t a, std::size_t b) { return less(items[a], items[b]); });
+    if (n < 2)
+        return byKey;
+    std::stable_sort(byKey.begin(), byKey.end(), less);
 
     std::vector<std::size_t> order;
     order.reserve(n);
     detail::FenwickCounts smaller(n);  // input positions of entries of the groups done so far
+    std::vector<std::size_t> rotations;
     std::size_t begin = 0;
     while (begin < n) {
         std::size_t end = begin + 1;
-        while (end < n && !less(items[byKey[begin]], items[byKey[end]]))
+        while (end < n && !less(byKey[begin], byKey[end]))
             ++end;
         // Members in input order, thanks to the stable sort.
-        std::vector<std::size_t> rotations(end - begin);
+        rotations.assign(end - begin, 0);
         for (std::size_t t = begin; t < end; ++t) {
             const std::size_t from = byKey[t] + 1;
             const std::size_t to = t + 1 < end ? byKey[t + 1] : n;
             rotations[t - begin] =
                 static_cast<std::size_t>(smaller.prefix(to) - smaller.prefix(from));
         }
-        for (const std::size_t rank : detail::groupOrder(rotations))
-            order.push_back(byKey[begin + rank]);
+        if (end - begin == 1)
+            order.push_back(byKey[begin]);
+        else
+            for (const std::size_t rank : detail::groupOrder(rotations))
+                order.push_back(byKey[begin + rank]);
         for (std::size_t t = begin; t < end; ++t)
             smaller.add(byKey[t], 1);
         begin = end;
     }
+    return order;
+}
 
-    std::vector<T> sorted;
-    sorted.reserve(n);
-    for (const std::size_t i : order)
-        sorted.push_back(std::move(items[i]));
-    items = std::move(sorted);
+// Puts items[order[k]] at k, moving each item once along the permutation's cycles; `order` is
+// used up as the record of what has been placed.
+template <class T>
+void applyOrder(std::vector<T>& items, std::vector<std::size_t>& order) {
+    constexpr std::size_t kPlaced = static_cast<std::size_t>(-1);
+    for (std::size_t start = 0; start < order.size(); ++start) {
+        if (order[start] == kPlaced || order[start] == start) {
+            order[start] = kPlaced;
+            continue;
+        }
+        T held = std::move(items[start]);
+        std::size_t k = start;
+        while (order[k] != start) {
+            const std::size_t from = order[k];
+            items[k] = std::move(items[from]);
+            order[k] = kPlaced;
+            k = from;
+        }
+        items[k] = std::move(held);
+        order[k] = kPlaced;
+    }
+}
+
+// Reorders `items` exactly as the plain exchange sort does (for i < j, swap when
+// less(items[j], items[i])), ties included, in O(n log n). `less` must be a strict weak order.
+template <class T, class Less>
+void exchangeSort(std::vector<T>& items, Less less) {
+    std::vector<std::size_t> order = exchangeSortOrder(
+        items.size(), [&](std::size_t a, std::size_t b) { return less(items[a], items[b]); });
+    applyOrder(items, order);
+}
+
+// The same order with the keys taken out once, so that comparisons touch only the keys.
+template <class T, class KeyOf, class Less>
+void exchangeSortBy(std::vector<T>& items, KeyOf keyOf, Less less) {
+    using Key = std::decay_t<decltype(keyOf(items.front()))>;
+    std::vector<Key> keys;
+    keys.reserve(items.size());
+    for (const T& item : items)
+        keys.push_back(keyOf(item));
+    std::vector<std::size_t> order = exchangeSortOrder(
+        keys.size(), [&](std::size_t a, std::size_t b) { return less(keys[a], keys[b]); });
+    keys = {};
+    applyOrder(items, order);
 }
 
 }  // namespace tavor

@@ -1,9 +1,9 @@
-#include "texttab/WorkSetPick.h"
+#include "cadlink/WorkSetPick.h"
 
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
 
-namespace tavor {
+namespace tavor::cad {
 
 namespace {
 
@@ -44,4 +44,4 @@ ReturnFromPickingOnExit::~ReturnFromPickingOnExit() {
     cad::ReturnFromPicking(desktop_);
 }
 
-}  // namespace tavor
+}  // namespace tavor::cad

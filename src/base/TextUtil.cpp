@@ -1,4 +1,4 @@
-#include "ui/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace tavor {
 

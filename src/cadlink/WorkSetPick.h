@@ -5,7 +5,7 @@
 #include "cadlink/Desktop.h"
 #include "cadlink/Document.h"
 
-namespace tavor {
+namespace tavor::cad {
 
 // Lets the person pick into the cleared working set (a failed or cancelled pick keeps what the
 // set holds) and hands the set to `read`. The set is cleared and deleted afterwards, also when
@@ -25,4 +25,4 @@ private:
     cad::Desktop& desktop_;
 };
 
-}  // namespace tavor
+}  // namespace tavor::cad

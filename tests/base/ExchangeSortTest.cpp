@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/ExchangeSortOrder.h"
+#include "base/ExchangeSortOrder.h"
 
 namespace tavor {
 namespace {
