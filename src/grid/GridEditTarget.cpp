@@ -2,7 +2,14 @@
 
 #include <algorithm>
 
+#include "grid/TUndoCells.h"
+
 namespace tavor {
+
+GridEditTarget GridEditTarget::of(GridState& grid, TUndoCells& undoCells, int& undoCount) {
+    return {&grid, [&grid, &undoCells](int col, int row) { undoCells.Add(&grid, col, row); },
+            [&undoCount](int count) { undoCount = count; }};
+}
 
 void GridEditTarget::record(int col, int row) const {
     if (journal)

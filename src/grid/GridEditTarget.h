@@ -5,6 +5,7 @@
 namespace tavor {
 
 class GridState;
+class TUndoCells;
 
 // Called with a cell's column and row just before the cell is written, so that the cell undo
 // journal can record it.
@@ -16,6 +17,9 @@ struct GridEditTarget {
     GridState* grid = nullptr;
     CellJournal journal;
     std::function<void(int)> setUndoCount;
+
+    // A grid with its undo journal and group count, as the form holds them.
+    static GridEditTarget of(GridState& grid, TUndoCells& undoCells, int& undoCount);
 
     void record(int col, int row) const;
     // After a walk: the group is the cells written, or 1 when none, so that an undo always takes

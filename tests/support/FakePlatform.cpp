@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "base/TextUtil.h"
 
@@ -24,6 +25,12 @@ ModalResult FakePlatform::messageBox(const std::u16string& text, const std::u16s
                                      MessageKind kind, MessageButtons buttons) {
     messages.push_back({text, caption, kind, buttons});
     return buttons == MessageButtons::YesNo ? ModalResult::Yes : ModalResult::Ok;
+}
+
+void FakePlatform::setClipboardText(const std::u16string& text) {
+    if (clipboardFails)
+        throw std::runtime_error("the clipboard cannot be opened");
+    clipboard = text;
 }
 
 void FakePlatform::setStayOnTop(FormId form, bool on) {

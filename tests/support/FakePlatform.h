@@ -23,7 +23,8 @@ public:
     ModalResult messageBox(const std::u16string& text, const std::u16string& caption,
                            MessageKind kind, MessageButtons buttons) override;
     std::u16string clipboardText() override { return clipboard; }
-    void setClipboardText(const std::u16string& text) override { clipboard = text; }
+    // Raises when clipboardFails is set, as a clipboard that another program holds open.
+    void setClipboardText(const std::u16string& text) override;
     void setStayOnTop(FormId form, bool on) override;
     ModalResult runModal(FormId form) override;
     bool openInTextEditor(const std::filesystem::path& file) override;
@@ -44,6 +45,7 @@ public:
     std::vector<std::filesystem::path> openedFiles;
     bool openSucceeds = true;
     std::u16string clipboard;
+    bool clipboardFails = false;
     ScreenSize screen{1920, 1080};
     int processMessagesCalls = 0;
     std::u16string lastMessageText() const { return messages.empty() ? u"" : messages.back().text; }
