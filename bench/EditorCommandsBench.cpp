@@ -90,7 +90,7 @@ void BM_N23Table(benchmark::State& state) {
     CommandBench& b = bench();
     const TMenuItem& item = *b.menu.entries[13].submenu[static_cast<std::size_t>(state.range(0))];
     state.SetLabel(toUtf8(item.name));
-    b.run(state, [&b, &item] { b.commands.N23Click(item); });
+    b.run(state, [&b, &item] { b.commands.N23Click(b.menu.tableRoutineOf(item)); });
 }
 BENCHMARK(BM_N23Table)->DenseRange(0, 9)->Unit(benchmark::kMillisecond);
 

@@ -32,29 +32,6 @@ private:
     EditorCommandHost& host_;
 };
 
-using TableRoutine = void (*)(std::u16string&, const std::function<void()>&);
-
-// The sub-menu items of "その他のすべてを変換" by name, with their table routines.
-constexpr std::array<std::pair<std::u16string_view, TableRoutine>, 10> tableRoutines{{
-    {u"N23", zenHanUtil::HanKanaToZen},
-    {u"N24", zenHanUtil::ZenKanaToHan},
-    {u"N091", zenHanUtil::HanDigitToZen},
-    {u"N092", zenHanUtil::ZenDigitToHan},
-    {u"N094", zenHanUtil::HanNumToZen},
-    {u"N093", zenHanUtil::ZenNumToHan},
-    {u"AZ1", zenHanUtil::HanAlphaToZen},
-    {u"AZ2", zenHanUtil::ZenAlphaToHan},
-    {u"N27", zenHanUtil::HanSymbolToZen},
-    {u"N26", zenHanUtil::ZenSymbolToHan},
-}};
-
-TableRoutine tableRoutineOf(const TMenuItem& item) {
-    for (const auto& [name, routine] : tableRoutines)
-        if (item.name == name)
-            return routine;
-    return nullptr;
-}
-
 bool toZen(std::u16string& s) {
     zenHanUtil::StrToZen(s);
     return true;
@@ -194,8 +171,7 @@ void EditorCommands::N28Click() {
 
 // Unlike the other whole-text commands this one writes each line back into the editor as it
 // goes, inside one update.
-void EditorCommands::N23Click(const TMenuItem& sender) {
-    const TableRoutine routine = tableRoutineOf(sender);
+void EditorCommands::N23Click(TableRoutine routine) {
     if (!routine)
         return;
     const ArmedStop stop(host_);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/PopupMenus.h"
 #include "ui/Controls.h"
 
 namespace tavor {
@@ -12,7 +13,6 @@ class EditorCommandHost;
 class TTavorKasanForm;
 class TTavorRenbanForm;
 class TTavorTikanForm;
-struct TPopupMenu1;
 
 // The commands of the editor's popup menu. The main form owns one and forwards its menu
 // handlers here; the dialogs are the program's single instances, which keep their fields.
@@ -32,8 +32,8 @@ public:
     void N4Click();   // all lines to half width
     void N5Click();   // selection to half width
     void N28Click();  // ( ) to full width in all lines
-    // The ten items of "その他のすべてを変換"; sender tells which table routine runs.
-    void N23Click(const TMenuItem& sender);
+    // The ten items of "その他のすべてを変換", each with its table routine.
+    void N23Click(TableRoutine routine);
     void N7Click();   // replace in all lines
     void N8Click();   // replace in the selection
     void N14Click();  // add in all lines

@@ -1,5 +1,7 @@
 #include "convert/PopupMenus.h"
 
+#include "convert/ZenHanUtil.h"
+
 namespace tavor {
 
 TPopupMenu1::TPopupMenu1()
@@ -17,7 +19,19 @@ TPopupMenu1::TPopupMenu1()
               {&N18, {}}, {&AG3, {}},
               {&AG4, {}}, {&N42, {}},
               {&N25, {}}, {&N30, {}},
-              {&N19, {}}} {}
+              {&N19, {}}},
+      tableRoutines{{&N23, zenHanUtil::HanKanaToZen},   {&N24, zenHanUtil::ZenKanaToHan},
+                    {&N091, zenHanUtil::HanDigitToZen}, {&N092, zenHanUtil::ZenDigitToHan},
+                    {&N094, zenHanUtil::HanNumToZen},   {&N093, zenHanUtil::ZenNumToHan},
+                    {&AZ1, zenHanUtil::HanAlphaToZen},  {&AZ2, zenHanUtil::ZenAlphaToHan},
+                    {&N27, zenHanUtil::HanSymbolToZen}, {&N26, zenHanUtil::ZenSymbolToHan}} {}
+
+TableRoutine TPopupMenu1::tableRoutineOf(const TMenuItem& item) const {
+    for (const auto& [menuItem, routine] : tableRoutines)
+        if (menuItem == &item)
+            return routine;
+    return nullptr;
+}
 
 TPopupMenu2::TPopupMenu2()
     : entries{{&N32, {}}, {&N33, {}}, {&N34, {}}, {&N35, {}}, {&N36, {}}, {&N37, {}},

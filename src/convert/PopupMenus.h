@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Controls.h"
@@ -12,6 +15,9 @@ struct MenuEntry {
     TMenuItem* item;
     std::vector<TMenuItem*> submenu;
 };
+
+// A table conversion of "その他のすべてを変換": converts the text in place.
+using TableRoutine = void (*)(std::u16string&, const std::function<void()>&);
 
 // The editor's popup menu.
 struct TPopupMenu1 {
@@ -60,6 +66,9 @@ struct TPopupMenu1 {
     TMenuItem N19{u"N19", u"取り消し"};  // no action: choosing it only closes the menu
 
     const std::vector<MenuEntry> entries;
+    // The table routine of each item under N21, by the item itself.
+    const std::vector<std::pair<TMenuItem*, TableRoutine>> tableRoutines;
+    TableRoutine tableRoutineOf(const TMenuItem& item) const;
 };
 
 // The attribute grid's popup menu. It has no opening handler: its items keep their state.

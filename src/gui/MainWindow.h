@@ -2,11 +2,9 @@
 
 #include <QMainWindow>
 #include <QTimer>
-#include <initializer_list>
 
 #include "gui/Bindings.h"
 
-class QHBoxLayout;
 class QMenu;
 class QTabWidget;
 
@@ -16,11 +14,14 @@ class TTavorMainForm;
 
 namespace tavor::gui {
 
-class LineEditorWidget;
+class GridTabPage;
 class GridView;
+class LineEditorWidget;
+class SearchTabPage;
+class TextTabPage;
 
-// The Qt skin of the main form: the window, its three tabs and status bar, every control bound
-// to its state, and the 200 ms timer. It holds no logic of its own.
+// The Qt skin of the main form's frame: the window, its three tab pages and status bar, the
+// window's position and the 200 ms timer. It holds no logic of its own.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
@@ -28,34 +29,30 @@ public:
     ~MainWindow() override;
 
     QTabWidget* tabs() const { return tabs_; }
-    GridView* grid1() const { return grid1_; }
-    GridView* grid2() const { return grid2_; }
-    QMenu* popupMenu1() const { return popupMenu1_; }
-    QMenu* popupMenu2() const { return popupMenu2_; }
+    GridView* grid1() const;
+    GridView* grid2() const;
+    QMenu* popupMenu1() const;
+    QMenu* popupMenu2() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* buildTextTab(LineEditorWidget& editor);
-    QWidget* buildGridTab();
-    QWidget* buildSearchTab();
     void buildStatusBar();
-    // Bound controls in a row, left to right; the buttons have no handler of their own yet.
-    void addSpeedButtons(QHBoxLayout* row, std::initializer_list<Control*> controls);
-    void addCheckBoxes(QHBoxLayout* row, std::initializer_list<Control*> controls);
-    void buildMenus(LineEditorWidget& editor);
+    // Places the frame's top-left corner at the form's Left and Top, brought onto a screen when
+    // the saved place is on none.
+    void placeFrame();
 
     TTavorMainForm& form_;
     Bindings bind_;
     QTabWidget* tabs_ = nullptr;
-    GridView* grid1_ = nullptr;
-    GridView* grid2_ = nullptr;
+    TextTabPage* textPage_ = nullptr;
+    GridTabPage* gridPage_ = nullptr;
+    SearchTabPage* searchPage_ = nullptr;
     QTimer timer_;
-    QMenu* popupMenu1_ = nullptr;
-    QMenu* popupMenu2_ = nullptr;
-    Subscription focusRequest_;
+    bool placed_ = false;
 };
 
 }  // namespace tavor::gui

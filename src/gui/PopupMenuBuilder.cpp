@@ -6,30 +6,29 @@ namespace tavor::gui {
 
 namespace {
 
-void addItem(QMenu* menu, TMenuItem& item, Bindings& bind, const MenuHandlers& handlers) {
+void addItem(QMenu* menu, TMenuItem& item, Bindings& bind) {
     if (item.caption.get() == u"-") {
         QAction* separator = menu->addSeparator();
         separator->setObjectName(QString::fromStdU16String(item.name));
         return;
     }
     QAction* action = menu->addAction(QString());
-    bind.action(item, action, handlers(item));
+    bind.action(item, action, [&item] { item.click(); });
 }
 
 }  // namespace
 
-QMenu* buildPopupMenu(const std::vector<MenuEntry>& entries, Bindings& bind,
-                      const MenuHandlers& handlers, QWidget* parent) {
+QMenu* buildPopupMenu(const std::vector<MenuEntry>& entries, Bindings& bind, QWidget* parent) {
     auto* menu = new QMenu(parent);
     for (const MenuEntry& entry : entries) {
         if (entry.submenu.empty()) {
-            addItem(menu, *entry.item, bind, handlers);
+            addItem(menu, *entry.item, bind);
             continue;
         }
         QMenu* sub = menu->addMenu(QString());
         bind.action(*entry.item, sub->menuAction());
         for (TMenuItem* item : entry.submenu)
-            addItem(sub, *item, bind, handlers);
+            addItem(sub, *item, bind);
     }
     return menu;
 }

@@ -1,9 +1,4 @@
-// The text tab's handlers: each forwards to the tab's commands while no other command runs.
-#include <exception>
-#include <optional>
-
-#include "base/TextUtil.h"
-#include "cadlink/CadError.h"
+// The text tab's handlers: each goes through the run gate to the tab's commands.
 #include "cadlink/Connection.h"
 #include "shell/TTavorMainForm.h"
 
@@ -16,40 +11,7 @@ constexpr char16_t kCtrlEnter = u'\n';
 constexpr char16_t kCtrlC = 3;
 constexpr char16_t kCtrlX = 24;
 
-// Marks a command as running for its whole scope, however it ends.
-class RunningCommand {
-public:
-    explicit RunningCommand(Property<bool>& running) : running_(running) { running_ = true; }
-    ~RunningCommand() { running_ = false; }
-    RunningCommand(const RunningCommand&) = delete;
-    RunningCommand& operator=(const RunningCommand&) = delete;
-
-private:
-    Property<bool>& running_;
-};
-
 }  // namespace
-
-template <class Command>
-void TTavorMainForm::runCommand(Command command) {
-    if (commandRefused())
-        return;
-    std::optional<std::u16string> error;
-    {
-        const RunningCommand running(commandRunning);
-        try {
-            command();
-        } catch (const cad::CadError& e) {
-            error = e.message();
-        } catch (const std::exception& e) {
-            // Nothing may cross into the window system's event loop; the user sees what failed.
-            error = fromUtf8(e.what());
-        }
-    }
-    // Reported once the run has ended, so that the message box does not count as part of it.
-    if (error)
-        services_.platform.showError(*error);
-}
 
 void TTavorMainForm::bringProgramToFront() {
     cad::Desktop& desktop = services_.cad.desktop();
@@ -57,39 +19,60 @@ void TTavorMainForm::bringProgramToFront() {
 }
 
 void TTavorMainForm::SpeedButton1Click() {
-    runCommand([this] { textTab_.SpeedButton1Click(); });
+    gate.run([this] { textTab_.acquireTexts(); });
 }
 
 void TTavorMainForm::SpeedButton2Click() {
-    runCommand([this] { textTab_.SpeedButton2Click(); });
+    gate.run([this] { textTab_.update(); });
 }
 
 void TTavorMainForm::SpeedButton6Click() {
-    runCommand([this] { textTab_.SpeedButton6Click(); });
+    gate.run([this] { textTab_.align(); });
 }
 
 void TTavorMainForm::SpeedButton8Click() {
-    runCommand([this] { textTab_.SpeedButton8Click(); });
+    gate.run([this] { textTab_.acquireAttribute(); });
 }
 
 void TTavorMainForm::CaretYChanged(int caretY) {
-    runCommand([this, caretY] { textTab_.CaretYChanged(caretY); });
+    gate.run([this, caretY] { textTab_.followCaret(caretY); });
+}
+
+void TTavorMainForm::SpeedButton3Click() {
+    gate.run([this] { SynEdit1.selectAll(); });
+}
+
+void TTavorMainForm::SpeedButton4Click() {
+    gate.run([this] {
+        if (SynEdit1.canUndo())
+            SynEdit1.undo();
+        else
+            UndoMark(false);
+    });
+}
+
+void TTavorMainForm::SpeedButton5Click() {
+    gate.runAlways([this] {
+        gate.stop.clear();
+        services_.platform.processMessages();
+        SpeedButton5.enabled = false;
+    });
 }
 
 bool TTavorMainForm::SynEdit1KeyPress(char16_t key, bool ctrlDown) {
     if (!ctrlDown || (key != kCtrlEnter && key != kCtrlC && key != kCtrlX))
         return false;
-    if (commandRefused())
-        return true;
-    if (key == kCtrlEnter) {
-        // Whatever the update button's state.
-        runCommand([this] { textTab_.SpeedButton2Click(); });
-        bringProgramToFront();
-    } else if (key == kCtrlC) {
-        editorCommands().N11Click();
-    } else {
-        editorCommands().N10Click();
-    }
+    gate.run([this, key] {
+        if (key == kCtrlEnter) {
+            // Whatever the update button's state.
+            textTab_.update();
+            bringProgramToFront();
+        } else if (key == kCtrlC) {
+            editorCommands().N11Click();
+        } else {
+            editorCommands().N10Click();
+        }
+    });
     return true;
 }
 
@@ -103,11 +86,13 @@ bool TTavorMainForm::Edit1KeyPress(char16_t key) {
 bool TTavorMainForm::Edit2KeyPress(char16_t key) {
     if (key != kEnter)
         return false;
-    if (!SpeedButton6.enabled || commandRefused())
+    if (!SpeedButton6.enabled)
         return true;
-    SpeedButton6Click();
-    focusRequested.notify(&Edit2);
-    bringProgramToFront();
+    gate.run([this] {
+        textTab_.align();
+        focusRequested.notify(&Edit2);
+        bringProgramToFront();
+    });
     return true;
 }
 

@@ -23,6 +23,10 @@ int selectedRowCount(const LineEditor& editor) {
 }  // namespace
 
 void TTavorMainForm::Timer1Timer() {
+    gate.runAlways([this] { refreshTextTabStatus(); });
+}
+
+void TTavorMainForm::refreshTextTabStatus() {
     if (PageControl1.activePageIndex != 0)
         return;
     Timer1.enabled = false;

@@ -24,15 +24,12 @@ const std::vector<std::u16string> kGridTagsBuiltIn = {
 }  // namespace
 
 TTavorMainForm::TTavorMainForm(MainFormServices services)
-    : SynEdit1(services.editor),
+    : TextTabControls(services.editor),
+      gate(services.platform),
       services_(std::move(services)),
       textTagList_(services_.executable.parent_path() / kTextTagListFile),
       gridTagList_(services_.executable.parent_path() / kGridTagListFile),
-      textTab_(
-          {*this,        services_.platform, services_.cad, SynEdit1,   SpeedButton2, SpeedButton3,
-           SpeedButton4, SpeedButton6,       Edit1,         Edit2,      Label1,       Label2,
-           CheckBox1,    CheckBox9,          ComboBox1,     StatusBar1, textList,     undoFlag,
-           ATTmode,      CaretY_Old}) {
+      textTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad) {
     SpeedButton2.enabled = false;
     SpeedButton6.enabled = false;
     SpeedButton7.enabled = false;  // no command enables it
@@ -120,6 +117,7 @@ void TTavorMainForm::selectItem(TComboBox& combo, int index) {
 void TTavorMainForm::attachDialogs(TavorDialogs& dialogs) {
     editorCommands_ = std::make_unique<EditorCommands>(
         *this, dialogs.TavorTikanForm, dialogs.TavorKasanForm, dialogs.TavorRenbanForm);
+    wireMenus();
 }
 
 void TTavorMainForm::UndoMark(bool take) {
@@ -129,36 +127,6 @@ void TTavorMainForm::UndoMark(bool take) {
         SynEdit1.setText(undoText);
     SpeedButton4.enabled = take;
     undoFlag = take;
-}
-
-void TTavorMainForm::SpeedButton3Click() {
-    if (!commandRefused())
-        SynEdit1.selectAll();
-}
-
-void TTavorMainForm::SpeedButton4Click() {
-    if (commandRefused())
-        return;
-    if (SynEdit1.canUndo())
-        SynEdit1.undo();
-    else
-        UndoMark(false);
-}
-
-void TTavorMainForm::SpeedButton5Click() {
-    runFlag_ = false;
-    services_.platform.processMessages();
-    SpeedButton5.enabled = false;
-}
-
-void TTavorMainForm::armStop() {
-    runFlag_ = true;
-    SpeedButton5.enabled = true;
-}
-
-void TTavorMainForm::disarmStop() {
-    runFlag_ = false;
-    SpeedButton5.enabled = false;
 }
 
 }  // namespace tavor

@@ -10,9 +10,11 @@
 #include "convert/TavorKasanForm.h"
 #include "convert/TavorRenbanForm.h"
 #include "convert/TavorTikanForm.h"
+#include "shell/RunGate.h"
 #include "texttab/TagListFile.h"
 #include "texttab/Tavor.h"
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
+#include "texttab/TextTabControls.h"
 #include "ui/Controls.h"
 #include "ui/GridState.h"
 #include "ui/LineEditor.h"
@@ -43,7 +45,7 @@ struct MainFormServices {
 
 // The main window as state and handlers, with no toolkit behind it. The Qt skin binds every
 // control to a widget; tests drive the handlers directly.
-class TTavorMainForm final : public EditorCommandHost, public TextTabHost {
+class TTavorMainForm final : public EditorCommandHost, public TextTabControls {
 public:
     explicit TTavorMainForm(MainFormServices services);
     TTavorMainForm(const TTavorMainForm&) = delete;
@@ -56,8 +58,9 @@ public:
     void PageControl1Change();
     void Timer1Timer();
 
-    // The text tab. While a long command lets messages run, only the stop button acts: every
-    // other command is refused until the run ends, so that no list changes under its loop.
+    // The text tab (MainFormTextTab.cpp). While a long command lets messages run, only the stop
+    // button acts: every other command is refused until the run ends, so that no list changes
+    // under its loop.
     void SpeedButton1Click();  // TEXT acquisition
     void SpeedButton2Click();  // update
     void SpeedButton6Click();  // alignment
@@ -67,15 +70,13 @@ public:
     bool SynEdit1KeyPress(char16_t key, bool ctrlDown);
     bool Edit1KeyPress(char16_t key);  // Enter moves to dY
     bool Edit2KeyPress(char16_t key);  // Enter aligns
-    bool commandRefused() const { return commandRunning || runFlag_; }
-    Property<bool> commandRunning{false};
     // Asks the skin to give a control the keyboard focus.
     Signal<const Control*> focusRequested;
 
     void UndoMark(bool take) override;
     void SpeedButton3Click();  // select the whole editor text
     void SpeedButton4Click();  // undo: the editor's own history first, then the snapshot
-    void SpeedButton5Click();  // stop the running command at its next check
+    void SpeedButton5Click();  // the text tab's stop: the run ends at its next check
     void PopupMenu1Popup() { editorCommands().PopupMenu1Popup(PopupMenu1); }
 
     // The dialogs exist only after the main window; the editor commands need them.
@@ -100,28 +101,6 @@ public:
     TTabSheet TEST{u"TEST", u"TEXT 検索・編集"};
     TStatusBar StatusBar1{u"StatusBar1", {150, 100}};
     TTimer Timer1{u"Timer1", 200};
-
-    // Tab 1: texts and one TAG across block references
-    LineEditor& SynEdit1;
-    Property<Color> SynEdit1Color{clWindow};
-    TSpeedButton SpeedButton1{u"SpeedButton1", u"TEXT"};
-    TSpeedButton SpeedButton2{u"SpeedButton2", u"更新(Ctrl+Enter)"};
-    TSpeedButton SpeedButton6{u"SpeedButton6", u"整列"};
-    TLabel Label3{u"Label3", u"dX :"};
-    TEdit Edit1{u"Edit1"};
-    TLabel Label4{u"Label4", u"dY :"};
-    TEdit Edit2{u"Edit2"};
-    TSpeedButton SpeedButton8{u"SpeedButton8", u"ATTR"};
-    TComboBox ComboBox1{u"ComboBox1"};
-    TSpeedButton SpeedButton9{u"SpeedButton9", u"..."};
-    TLabel Label1{u"Label1"};
-    TLabel Label2{u"Label2"};
-    TSpeedButton SpeedButton7{u"SpeedButton7", u"CAD"};
-    TCheckBox CheckBox1{u"CheckBox1", u"座標順で取得"};
-    TSpeedButton SpeedButton3{u"SpeedButton3", u"すべて選択"};
-    TSpeedButton SpeedButton5{u"SpeedButton5", u"中止"};
-    TSpeedButton SpeedButton4{u"SpeedButton4", u"Undo"};
-    TCheckBox CheckBox9{u"CheckBox9", u"PAN (ZoomCenter)"};
 
     // Tab 2: the attribute grid
     TComboBox ComboBox2{u"ComboBox2"};
@@ -157,13 +136,7 @@ public:
 
     // Fields shared by the tabs' commands
     std::u16string targetProgID;
-    TextList textList;
     int sgUndoCnt = 0, sgUndoCnt2 = 0;
-    std::u16string undoText;
-    bool undoFlag = false;
-    int iLineLast = 0;
-    int CaretY_Old = 0;
-    bool ATTmode = false;
     int startCol = -1, startRow = -1, moveCol = 0, moveRow = 0;
 
     TPopupMenu1 PopupMenu1;
@@ -172,19 +145,20 @@ public:
     // The editor commands' view of the form.
     LineEditor& editor() override { return SynEdit1; }
     Platform& platform() override { return services_.platform; }
-    void armStop() override;
-    void disarmStop() override;
-    bool runFlag() const override { return runFlag_; }
+    void armStop() override { gate.stop.arm(SpeedButton5); }
+    void disarmStop() override { gate.stop.disarm(); }
+    bool runFlag() const override { return gate.stop.runFlag(); }
     int activePageIndex() const override { return PageControl1.activePageIndex; }
 
     cad::CadLink& cad() { return services_.cad; }
 
+    // Every entry point goes through it; see RunGate.
+    RunGate gate;
+
 private:
-    // Runs a command of the tab unless one is running; an error it leaves goes to the default
-    // error report.
-    template <class Command>
-    void runCommand(Command command);
     void bringProgramToFront();
+    void wireMenus();
+    void refreshTextTabStatus();
     void readSettings();
     void writeSettings();
     void loadTagListAtStart(TagListFile& file, TComboBox& combo, int savedIndex);
@@ -195,10 +169,9 @@ private:
 
     MainFormServices services_;
     std::unique_ptr<EditorCommands> editorCommands_;
-    bool runFlag_ = false;  // a long run is going on; the stop button clears it
     TagListFile textTagList_, gridTagList_;
     int savedTagIndex1_ = 0, savedTagIndex2_ = 0;  // as read, before any list was loaded
-    TextTabCommands textTab_;
+    TextTab textTab_;
 };
 
 }  // namespace tavor

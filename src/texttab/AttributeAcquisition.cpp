@@ -3,17 +3,17 @@
 #include "cadlink/Connection.h"
 #include "cadlink/PositionOrder.h"
 #include "cadlink/WorkSetPick.h"
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
 
 namespace tavor {
 
-void TextTabCommands::SpeedButton8Click() {
+void TextTab::acquireAttribute() {
     startAcquisition(true);
 
     // Also after an error: the program's window must not stay minimised.
-    cad::ReturnFromPickingOnExit giveBack(c_.cad.desktop());
+    cad::ReturnFromPickingOnExit giveBack(cad_.desktop());
     std::shared_ptr<cad::Application> app;
-    if (!cad::ConnectToCad(c_.cad, app))
+    if (!cad::ConnectToCad(cad_, app))
         return;
     if (!pickAttributes(*app))
         return;
@@ -25,8 +25,8 @@ void TextTabCommands::SpeedButton8Click() {
 // True when the pick held at least one block reference; textList and the editor are replaced
 // then. The list is built aside, so that an error while reading leaves the old list in step
 // with the editor.
-bool TextTabCommands::pickAttributes(cad::Application& app) {
-    cad::PrepareCadForPicking(c_.cad.desktop(), app);
+bool TextTab::pickAttributes(cad::Application& app) {
+    cad::PrepareCadForPicking(cad_.desktop(), app);
     const auto doc = app.GetActiveDocument();
     const TagChoice choice = parseTagChoice(c_.ComboBox1.text);
     const cad::SelectionFilter filter = {{cad::kFilterEntityType, u"INSERT"},

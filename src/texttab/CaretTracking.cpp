@@ -3,11 +3,11 @@
 
 #include "cadlink/Connection.h"
 #include "cadlink/ZoomToPoint.h"
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
 
 namespace tavor {
 
-void TextTabCommands::CaretYChanged(int caretY) {
+void TextTab::followCaret(int caretY) {
     if (caretY == c_.CaretY_Old)
         return;
     const TextList& list = c_.textList;
@@ -25,8 +25,8 @@ void TextTabCommands::CaretYChanged(int caretY) {
         }
     }
     std::shared_ptr<cad::Application> app;
-    if (point && cad::ConnectToCad(c_.cad, app))
-        cad::ZoomToPoint(c_.cad.desktop(), *app, *point);
+    if (point && cad::ConnectToCad(cad_, app))
+        cad::ZoomToPoint(cad_.desktop(), *app, *point);
     c_.CaretY_Old = caretY;
 }
 

@@ -4,16 +4,16 @@
 #include "cadlink/LockedLayers.h"
 #include "cadlink/PositionOrder.h"
 #include "cadlink/WorkSetPick.h"
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
 
 namespace tavor {
 
-void TextTabCommands::SpeedButton1Click() {
+void TextTab::acquireTexts() {
     startAcquisition(false);
 
-    cad::ReturnFromPickingOnExit giveBack(c_.cad.desktop());
+    cad::ReturnFromPickingOnExit giveBack(cad_.desktop());
     std::shared_ptr<cad::Application> app;
-    if (!cad::ConnectToCad(c_.cad, app))
+    if (!cad::ConnectToCad(cad_, app))
         return;
     if (pickTexts(*app) <= 0)
         return;
@@ -25,8 +25,8 @@ void TextTabCommands::SpeedButton1Click() {
 // The number of texts kept, or -1 when nothing was picked. When something was, textList and the
 // editor are replaced; the list is built aside, so that an error while reading leaves the list
 // and the editor in step.
-int TextTabCommands::pickTexts(cad::Application& app) {
-    cad::PrepareCadForPicking(c_.cad.desktop(), app);
+int TextTab::pickTexts(cad::Application& app) {
+    cad::PrepareCadForPicking(cad_.desktop(), app);
     const auto doc = app.GetActiveDocument();
     const cad::LockedLayers locked(*doc);
     const cad::SelectionFilter filter = {{cad::kFilterEntityType, u"TEXT"}};
@@ -42,7 +42,7 @@ int TextTabCommands::pickTexts(cad::Application& app) {
             const auto text = set.GetEntityByIndex(i)->AsText();
             if (locked.contains(text->GetLayer()))
                 continue;
-            c_.platform.processMessages();
+            ctx_.platform.processMessages();
             Tavor& t = picked.emplace_back();
             t.text = text->GetTextString();
             t.sHnd = text->GetHandle();
@@ -53,7 +53,8 @@ int TextTabCommands::pickTexts(cad::Application& app) {
         }
         kept = static_cast<int>(picked.size());
         if (n > kept)
-            c_.platform.showMessage(u"ロック画層のTEXT " + toU16(n - kept) + u" 個を除外しました.");
+            ctx_.platform.showMessage(u"ロック画層のTEXT " + toU16(n - kept) +
+                                      u" 個を除外しました.");
         if (kept > 0 && c_.CheckBox1.checked)
             cad::SortByPosition(picked, 3, referencePoint);
         c_.textList = std::move(picked);

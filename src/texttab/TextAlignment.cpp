@@ -5,7 +5,7 @@
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
 #include "texttab/FindTemplateText.h"
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
 #include "texttab/TrimmedLineCount.h"
 
 namespace tavor {
@@ -65,11 +65,11 @@ void copyInto(cad::Text& templ, Tavor& entry, const std::u16string& line, bool k
 
 }  // namespace
 
-void TextTabCommands::SpeedButton6Click() {
+void TextTab::align() {
     std::shared_ptr<cad::Application> app;
-    if (!cad::ConnectToCad(c_.cad, app))
+    if (!cad::ConnectToCad(cad_, app))
         return;
-    cad::Desktop& desktop = c_.cad.desktop();
+    cad::Desktop& desktop = cad_.desktop();
     cad::ActivateCadWindow(desktop, cad::RestoreCadWindow(desktop, *app));
     const auto doc = app->GetActiveDocument();
 
@@ -77,12 +77,12 @@ void TextTabCommands::SpeedButton6Click() {
     try {
         alignTexts(*doc);
     } catch (const cad::CadError&) {
-        c_.platform.showMessage(u"エラーのため、更新処理を中止しました．");
+        ctx_.platform.showMessage(u"エラーのため、更新処理を中止しました．");
     }
     leaveRun();
 }
 
-void TextTabCommands::alignTexts(cad::Document& doc) {
+void TextTab::alignTexts(cad::Document& doc) {
     TextList& list = c_.textList;
     const std::size_t n = list.size();
     if (n < 2)

@@ -5,7 +5,7 @@
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
 #include "texttab/FindTemplateText.h"
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
 #include "texttab/TrimmedLineCount.h"
 
 namespace tavor {
@@ -108,13 +108,13 @@ void recreateText(cad::Document& doc, Tavor& entry, std::int32_t lastAlignment,
 
 }  // namespace
 
-void TextTabCommands::SpeedButton2Click() {
+void TextTab::update() {
     if (c_.SynEdit1.lineCount() == 0)
         return;
     std::shared_ptr<cad::Application> app;
-    if (!cad::ConnectToCad(c_.cad, app))
+    if (!cad::ConnectToCad(cad_, app))
         return;
-    cad::Desktop& desktop = c_.cad.desktop();
+    cad::Desktop& desktop = cad_.desktop();
     desktop.setForegroundWindow(cad::RestoreCadWindow(desktop, *app));
     const auto doc = app->GetActiveDocument();
 
@@ -122,7 +122,7 @@ void TextTabCommands::SpeedButton2Click() {
     try {
         writeLines(*doc);
     } catch (const cad::CadError&) {
-        c_.platform.showMessage(u"エラーのため、更新を中止しました．");
+        ctx_.platform.showMessage(u"エラーのため、更新を中止しました．");
     }
     leaveRun();
     if (!c_.ATTmode)
@@ -130,7 +130,7 @@ void TextTabCommands::SpeedButton2Click() {
     doc->RegenerateDisplay(0);
 }
 
-void TextTabCommands::writeLines(cad::Document& doc) {
+void TextTab::writeLines(cad::Document& doc) {
     LineWalk walk;
     walk.lines = c_.SynEdit1.lines();
     walk.total = static_cast<int>(walk.lines.size());
@@ -159,8 +159,8 @@ void TextTabCommands::writeLines(cad::Document& doc) {
                     walk.next = lineBefore + 1;
             }
         }
-        c_.platform.processMessages();
-        if (!c_.host.runFlag())
+        ctx_.platform.processMessages();
+        if (!ctx_.stop.runFlag())
             return;
     }
     if (c_.ATTmode)
@@ -171,7 +171,7 @@ void TextTabCommands::writeLines(cad::Document& doc) {
         return;
     const double dX = stepValue(c_.Edit1), dY = stepValue(c_.Edit2);
     if (std::abs(dX) < 0.001 && std::abs(dY) < 0.001) {
-        c_.platform.showMessage(u"dX, dY が 0 のため、追加を中止しました．");
+        ctx_.platform.showMessage(u"dX, dY が 0 のため、追加を中止しました．");
         return;
     }
     cad::Point at = list[static_cast<std::size_t>(n - 1)].insPt;
@@ -196,8 +196,8 @@ void TextTabCommands::writeLines(cad::Document& doc) {
             list.push_back(std::move(added));
             templ = copy;
         }
-        c_.platform.processMessages();
-        if (!c_.host.runFlag())
+        ctx_.platform.processMessages();
+        if (!ctx_.stop.runFlag())
             return;
     }
 }
@@ -205,7 +205,7 @@ void TextTabCommands::writeLines(cad::Document& doc) {
 // The list follows the lines again up to the last non-blank one. Entries that extending adds
 // get the point where the update places a new text for their line, so that text typed there
 // later lands where the caret tracking shows it.
-void TextTabCommands::fitListToLines() {
+void TextTab::fitListToLines() {
     TextList& list = c_.textList;
     const auto wanted = static_cast<std::size_t>(TrimmedLineCount(c_.SynEdit1));
     if (wanted <= list.size()) {

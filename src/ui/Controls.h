@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,17 @@ using TEdit = Control;
 using TComboBox = Control;
 using TListBox = Control;
 using TProgressBar = Control;
-using TMenuItem = Control;
 using TTabSheet = Control;
+
+// A menu item carries its command: the form sets OnClick, the skin only calls click().
+struct TMenuItem : Control {
+    using Control::Control;
+    std::function<void()> OnClick;
+    void click() const {
+        if (OnClick && enabled)
+            OnClick();
+    }
+};
 
 // A status bar: its panels' texts; widths are fixed by the form.
 struct TStatusBar {

@@ -75,42 +75,52 @@ TEST_P(WholeTextCommandTest, ConvertsEveryLineAfterOneSnapshotInOneUpdate) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, WholeTextCommandTest,
-    testing::Values(
-        WholeTextCase{"N1ToFullWidth",
-                      [](auto& c, auto&) { c.N1Click(); },
-                      {u"ab 1", u"ｶﾞ"},
-                      {u"ａｂ\u3000１", u"ガ"}},
-        WholeTextCase{
-            "N4ToHalfWidth", [](auto& c, auto&) { c.N4Click(); }, {u"ＡＢ", u"ガ"}, {u"AB", u"ｶﾞ"}},
-        WholeTextCase{"N28Parentheses",
-                      [](auto& c, auto&) { c.N28Click(); },
-                      {u"f(x)(y)", u"（a)"},
-                      {u"f（x）（y）", u"（a）"}},
-        WholeTextCase{"N23HanKana",
-                      [](auto& c, auto& m) { c.N23Click(m.N23); },
-                      {u"ｳﾞｶﾞﾊﾟｰｯ", u"ｱﾞ"},
-                      {u"ヴガパーッ", u"アﾞ"}},
-        WholeTextCase{"N24ZenKana",
-                      [](auto& c, auto& m) { c.N23Click(m.N24); },
-                      {u"ヴガパーッ"},
-                      {u"ｳﾞｶﾞﾊﾟｰｯ"}},
-        WholeTextCase{
-            "N091Digits", [](auto& c, auto& m) { c.N23Click(m.N091); }, {u"1.5"}, {u"１.５"}},
-        WholeTextCase{"N094Numbers",
-                      [](auto& c, auto& m) { c.N23Click(m.N094); },
-                      {u"-1,000"},
-                      {u"－１，０００"}},
-        WholeTextCase{
-            "AZ1BothCases", [](auto& c, auto& m) { c.N23Click(m.AZ1); }, {u"Ab"}, {u"Ａｂ"}},
-        WholeTextCase{
-            "N27Symbols", [](auto& c, auto& m) { c.N23Click(m.N27); }, {u"\" '"}, {u"”\u3000’"}},
-        WholeTextCase{
-            "N26Symbols", [](auto& c, auto& m) { c.N23Click(m.N26); }, {u"￥＼"}, {u"\\＼"}}),
+    testing::Values(WholeTextCase{"N1ToFullWidth",
+                                  [](auto& c, auto&) { c.N1Click(); },
+                                  {u"ab 1", u"ｶﾞ"},
+                                  {u"ａｂ\u3000１", u"ガ"}},
+                    WholeTextCase{"N4ToHalfWidth",
+                                  [](auto& c, auto&) { c.N4Click(); },
+                                  {u"ＡＢ", u"ガ"},
+                                  {u"AB", u"ｶﾞ"}},
+                    WholeTextCase{"N28Parentheses",
+                                  [](auto& c, auto&) { c.N28Click(); },
+                                  {u"f(x)(y)", u"（a)"},
+                                  {u"f（x）（y）", u"（a）"}},
+                    WholeTextCase{"N23HanKana",
+                                  [](auto& c, auto& m) { c.N23Click(m.tableRoutineOf(m.N23)); },
+                                  {u"ｳﾞｶﾞﾊﾟｰｯ", u"ｱﾞ"},
+                                  {u"ヴガパーッ", u"アﾞ"}},
+                    WholeTextCase{"N24ZenKana",
+                                  [](auto& c, auto& m) { c.N23Click(m.tableRoutineOf(m.N24)); },
+                                  {u"ヴガパーッ"},
+                                  {u"ｳﾞｶﾞﾊﾟｰｯ"}},
+                    WholeTextCase{"N091Digits",
+                                  [](auto& c, auto& m) { c.N23Click(m.tableRoutineOf(m.N091)); },
+                                  {u"1.5"},
+                                  {u"１.５"}},
+                    WholeTextCase{"N094Numbers",
+                                  [](auto& c, auto& m) { c.N23Click(m.tableRoutineOf(m.N094)); },
+                                  {u"-1,000"},
+                                  {u"－１，０００"}},
+                    WholeTextCase{"AZ1BothCases",
+                                  [](auto& c, auto& m) { c.N23Click(m.tableRoutineOf(m.AZ1)); },
+                                  {u"Ab"},
+                                  {u"Ａｂ"}},
+                    WholeTextCase{"N27Symbols",
+                                  [](auto& c, auto& m) { c.N23Click(m.tableRoutineOf(m.N27)); },
+                                  {u"\" '"},
+                                  {u"”\u3000’"}},
+                    WholeTextCase{"N26Symbols",
+                                  [](auto& c, auto& m) { c.N23Click(m.tableRoutineOf(m.N26)); },
+                                  {u"￥＼"},
+                                  {u"\\＼"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EditorCommandsTest, StopHalfWayKeepsTheRestAndTheSnapshot) {
-    for (auto run : {std::function<void()>([this] { commands.N1Click(); }),
-                     std::function<void()>([this] { commands.N23Click(menu.AZ1); })}) {
+    for (auto run :
+         {std::function<void()>([this] { commands.N1Click(); }),
+          std::function<void()>([this] { commands.N23Click(menu.tableRoutineOf(menu.AZ1)); })}) {
         setLines({u"a", u"b", u"c", u"d"});
         const std::u16string original = editor.text();
         platform.atProcessMessages(2, [this] { host.clickStop(); });
@@ -414,7 +424,7 @@ TEST_F(EditorCommandsTest, MenuEnablingFollowsLinesAndSelection) {
 
 TEST_F(EditorCommandsTest, UnknownSubMenuSenderDoesNothing) {
     setLines({u"a"});
-    commands.N23Click(menu.N7);
+    commands.N23Click(menu.tableRoutineOf(menu.N7));
     expectNothingDone({u"a"});
 }
 
@@ -434,7 +444,7 @@ TEST_F(EditorCommandsTest, BadInputNeverCrashesOrSpillsIntoOtherLines) {
         [this] {
             for (const auto& e : menu.entries)
                 for (TMenuItem* item : e.submenu)
-                    commands.N23Click(*item);
+                    commands.N23Click(menu.tableRoutineOf(*item));
         },
         [this] {
             answerTikan(u"1", u"");

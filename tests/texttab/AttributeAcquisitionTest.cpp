@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
 #include "texttab/TextTabRig.h"
 
 namespace tavor::test {
@@ -39,8 +39,8 @@ protected:
     AttributeAcquisitionTest() {
         auto& d = rig.drawing();
         d.addLayer(u"DEVICE");
-        d.defineBlock({u"DEV", {}});
-        d.defineBlock({u"AB", {}});
+        d.defineBlock({u"DEV", {}, {}});
+        d.defineBlock({u"AB", {}, {}});
         blockA = d.addInsert(
             {u"DEV", {0, 100}, u"DEVICE", {attribute(u"NAME", u"P-1"), attribute(u"SPEC", u"x")}});
         blockB = d.addInsert({u"AB", {0, 80}, u"DEVICE", {attribute(u"NAME", u"P-2")}});

@@ -124,7 +124,7 @@ TEST_F(TextUpdateTest, TheStopButtonEndsTheWalkAtItsNextCheck) {
 TEST_F(TextUpdateTest, OtherCommandsAreRefusedWhileTheRunLetsMessagesRun) {
     const auto other = rig.addText(u"other", {0, 0});
     rig.platform.atProcessMessages(1, [&] {
-        EXPECT_TRUE(form.commandRefused());
+        EXPECT_TRUE(form.gate.busy());
         rig.cad.picker.pickNext({other});
         form.SpeedButton1Click();
         form.SpeedButton6Click();
@@ -136,7 +136,7 @@ TEST_F(TextUpdateTest, OtherCommandsAreRefusedWhileTheRunLetsMessagesRun) {
     EXPECT_EQ(rig.cad.picker.picks, 1);  // only the first acquisition picked
     EXPECT_EQ(rig.listTexts(), (V{u"A", u"B", u"C"}));
     EXPECT_EQ(rig.textsInDrawing(), (S{"A2@10,50", "B2@10,45", "C2@10,40", "other@0,0"}));
-    EXPECT_FALSE(form.commandRefused());
+    EXPECT_FALSE(form.gate.busy());
 }
 
 TEST_F(TextUpdateTest, CtrlEnterUpdatesEvenWithTheButtonDisabled) {

@@ -1,4 +1,4 @@
-#include "texttab/TextTabCommands.h"
+#include "texttab/TextTab.h"
 
 #include "base/FieldSplit.h"
 #include "base/TextUtil.h"
@@ -16,12 +16,12 @@ TagChoice parseTagChoice(const std::u16string& comboText) {
 }
 
 // Text that is not a number counts as 0.
-double TextTabCommands::stepValue(const TEdit& field) const {
-    return c_.platform.readNumber(field.text).value_or(0.0);
+double TextTab::stepValue(const TEdit& field) const {
+    return ctx_.platform.readNumber(field.text).value_or(0.0);
 }
 
 // dX and dY from the last two entries, shown "%.2f" and read back; both 0 turns them red.
-void TextTabCommands::showSteps(bool warnWhenZero) {
+void TextTab::showSteps(bool warnWhenZero) {
     double dX = 0, dY = 0;
     const TextList& list = c_.textList;
     if (list.size() >= 2) {
@@ -30,19 +30,19 @@ void TextTabCommands::showSteps(bool warnWhenZero) {
         dX = last.x - before.x;
         dY = last.y - before.y;
     }
-    c_.Edit1.text = c_.platform.formatFixed(dX, 2);
-    c_.Edit2.text = c_.platform.formatFixed(dY, 2);
+    c_.Edit1.text = ctx_.platform.formatFixed(dX, 2);
+    c_.Edit2.text = ctx_.platform.formatFixed(dY, 2);
     const bool zero = stepValue(c_.Edit1) == 0 && stepValue(c_.Edit2) == 0;
     c_.Edit1.textColor = zero ? clRed : clBlack;
     c_.Edit2.textColor = zero ? clRed : clBlack;
     if (zero && warnWhenZero)
-        c_.platform.showMessage(
+        ctx_.platform.showMessage(
             u"dX, dY が 0 です．\rdX, dY の値を設定するか、[取得]で複数の TEXT "
             u"を選択してください．");
 }
 
 // The entries' strings become the editor's lines in one batch, with the caret at the start.
-void TextTabCommands::showLines() {
+void TextTab::showLines() {
     c_.undoFlag = false;
     c_.SpeedButton4.enabled = false;
     std::vector<std::u16string> lines;
@@ -57,24 +57,24 @@ void TextTabCommands::showLines() {
 }
 
 // Both acquisitions start with cleared labels and the mode they fill the list in.
-void TextTabCommands::startAcquisition(bool attributes) {
+void TextTab::startAcquisition(bool attributes) {
     c_.Label1.caption = u"";
     c_.Label2.caption = u"";
-    for (auto& panel : c_.StatusBar1.panels)
+    for (auto& panel : ctx_.StatusBar1.panels)
         panel = u"";
     c_.ATTmode = attributes;
 }
 
-void TextTabCommands::enterRun() {
-    c_.host.armStop();
+void TextTab::enterRun() {
+    ctx_.stop.arm(c_.SpeedButton5);
     c_.Label2.visible = true;
     c_.SpeedButton3.visible = false;
 }
 
-void TextTabCommands::leaveRun() {
+void TextTab::leaveRun() {
     c_.Label2.visible = false;
     c_.SpeedButton3.visible = true;
-    c_.host.disarmStop();
+    ctx_.stop.disarm();
 }
 
 }  // namespace tavor
