@@ -12,10 +12,10 @@ void releaseSet(cad::SelectionSet& set) {
     set.DeleteSelectionSet();
 }
 
-}  // namespace
-
-bool pickIntoWorkSet(cad::Document& doc, const cad::SelectionFilter& filter,
-                     const std::function<void(cad::SelectionSet&)>& read) {
+// Fills the cleared working set through `fill` (whose errors are ignored: the set's count
+// decides), hands it to `read`, then clears and deletes it however `read` ends.
+bool fillWorkSet(cad::Document& doc, const std::function<void(cad::SelectionSet&)>& fill,
+                 const std::function<void(cad::SelectionSet&)>& read) {
     std::shared_ptr<cad::SelectionSet> set;
     cad::GetWorkSelectionSet(doc, set);
     if (!set)
@@ -23,9 +23,9 @@ bool pickIntoWorkSet(cad::Document& doc, const cad::SelectionFilter& filter,
     try {
         set->ClearSelectionSet();
         try {
-            set->SelectOnScreen(filter);
+            fill(*set);
         } catch (const cad::CadError&) {
-            // A cancelled or failed pick goes on with what the set holds.
+            // A cancelled or failed selection goes on with what the set holds.
         }
         read(*set);
     } catch (const cad::CadError&) {
@@ -38,6 +38,21 @@ bool pickIntoWorkSet(cad::Document& doc, const cad::SelectionFilter& filter,
     }
     releaseSet(*set);
     return true;
+}
+
+}  // namespace
+
+bool pickIntoWorkSet(cad::Document& doc, const cad::SelectionFilter& filter,
+                     const std::function<void(cad::SelectionSet&)>& read) {
+    return fillWorkSet(
+        doc, [&](cad::SelectionSet& set) { set.SelectOnScreen(filter); }, read);
+}
+
+bool selectAllIntoWorkSet(cad::Document& doc, const cad::SelectionFilter& filter,
+                          const std::function<void(cad::SelectionSet&)>& read) {
+    return fillWorkSet(
+        doc, [&](cad::SelectionSet& set) { set.SelectByMode(cad::kSelectAll, {}, {}, filter); },
+        read);
 }
 
 ReturnFromPickingOnExit::~ReturnFromPickingOnExit() {

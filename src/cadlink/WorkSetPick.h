@@ -13,6 +13,11 @@ namespace tavor::cad {
 bool pickIntoWorkSet(cad::Document& doc, const cad::SelectionFilter& filter,
                      const std::function<void(cad::SelectionSet&)>& read);
 
+// The same with every entity of the drawing that meets the filter (selection mode 5, locked
+// layers included) instead of a pick; an error of the selection leaves what the set holds.
+bool selectAllIntoWorkSet(cad::Document& doc, const cad::SelectionFilter& filter,
+                          const std::function<void(cad::SelectionSet&)>& read);
+
 // Takes the screen back from the CAD when the picking command ends, however it ends.
 class ReturnFromPickingOnExit {
 public:

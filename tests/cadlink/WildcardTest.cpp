@@ -54,6 +54,27 @@ const Case kCases[] = {
     {"TrailingBackquoteMatchesNothing", u"A`", u"A`", false, false},
     {"TrailingBackquoteInNegation", u"~A`", u"B", false, false},
     {"ManyStarsDoNotExplode", u"*a*a*a*a*a*a*a*a*b", std::u16string(200, u'a'), false, false},
+    {"EveryWildcardEscaped", u"`#`@`.`*`?`~`[`]`,``", u"#@.*?~[],`", true, true},
+    {"EscapedWildcardsAreLiteral", u"`#`@`.`*`?", u"1A-xy", false, false},
+    {"EveryWildcardAtOnce", u"#@.*?[~a]`,~", u"1A-xyzQb,~", true, true},
+    {"EveryWildcardAtOnceRefusesTheSetMember", u"#@.*?[~a]`,~", u"1A-xyzQa,~", false, false},
+    {"LoneTildeMatchesAnyText", u"~", u"A", true, true},
+    {"LoneTildeRefusesTheEmptyText", u"~", u"", false, false},
+    {"NegatedStarMatchesNothing", u"~*", u"A", false, false},
+    {"LoneCommaMatchesOnlyTheEmptyText", u",", u"A", false, false},
+    {"SubstringWithACommaSplitsIt", u"*A,B*", u"xA", true, true},
+    {"UnclosedSetInsideStars", u"*[*", u"[", false, false},
+    {"NegatedUnclosedSet", u"[~A", u"B", false, false},
+    {"KanjiSubstring", u"*配線*", u"電源配線L1", true, true},
+    {"KanjiIsNotAnotherKanji", u"*配線*", u"電源配管L1", false, false},
+    {"FullWidthLetterIsALetter", u"@", u"Ａ", true, true},
+    {"FullWidthDigitIsNoDigit", u"#", u"１", false, false},
+    {"FullWidthSpaceIsOther", u"A.B", u"A\u3000B", true, true},
+    {"KanjiSet", u"[電動]機", u"動機", true, true},
+    {"QuestionTakesATab", u"A?B", u"A\tB", true, true},
+    {"StarCrossesLineBreaks", u"*\r*", u"x\r\ny", true, true},
+    {"DotTakesAControlCharacter", u".", u"\x01", true, true},
+    {"NulInsideTheText", u"A*", std::u16string(u"A\0B", 3), true, true},
 };
 
 class WildcardTest : public testing::TestWithParam<Case> {};
@@ -73,6 +94,22 @@ TEST(WildcardPatternTest, OneCompiledPatternServesManyTexts) {
     EXPECT_TRUE(p.matches(u"X009"));
     EXPECT_FALSE(p.matches(u"X00"));
     EXPECT_FALSE(p.matches(u"X0010"));
+}
+
+// Ten thousand characters stay linear to compile and to match.
+TEST(WildcardPatternTest, LongPatternsMatchExactly) {
+    const std::u16string ten(10000, u'A');
+    EXPECT_TRUE(wildcardMatch(std::u16string(10000, u'?'), ten, CaseRule::Sensitive));
+    EXPECT_FALSE(wildcardMatch(std::u16string(10000, u'?'), ten + u"A", CaseRule::Sensitive));
+    EXPECT_TRUE(wildcardMatch(u"*" + ten + u"*", u"x" + ten + u"y", CaseRule::Sensitive));
+    EXPECT_FALSE(wildcardMatch(u"*" + ten + u"*", ten.substr(1), CaseRule::Sensitive));
+    EXPECT_FALSE(wildcardMatch(std::u16string(10000, u'['), u"[", CaseRule::Sensitive));
+
+    std::u16string stars;
+    for (int i = 0; i < 5000; ++i)
+        stars += u"*a";
+    EXPECT_TRUE(wildcardMatch(stars, std::u16string(5000, u'a'), CaseRule::Insensitive));
+    EXPECT_FALSE(wildcardMatch(stars + u"b", std::u16string(5000, u'a'), CaseRule::Insensitive));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "cadlink/sim/SimSelectionSets.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "base/TextUtil.h"
 #include "cadlink/CadError.h"
@@ -34,10 +34,11 @@ public:
         // The set may have been deleted while the pick ran.
         if (set_->deleted)
             throw CadError(u"The selection set has been deleted.");
+        Members members(set);
         for (const Handle& h : *picked) {
             const EntityRecord* e = drawing.find(h);
             if (e && isTopLevel(*e) && compiled.accepts(*e))
-                add(set, e->id);
+                members.add(e->id);
         }
     }
 
@@ -48,9 +49,10 @@ public:
             throw CadError(u"The selection mode " + toU16(mode) + u" is not supported.");
         const CompiledFilter compiled(filter, cad_->textFilterCase());
         const Drawing& drawing = cad_->drawing();
+        Members members(set);
         for (EntityId id : drawing.modelSpace())
             if (compiled.accepts(drawing.live(id)))
-                add(set, id);
+                members.add(id);
     }
 
     std::int32_t GetEntityCount() override {
@@ -70,10 +72,21 @@ public:
 private:
     static bool isTopLevel(const EntityRecord& e) { return e.kind != EntityKind::Attribute; }
 
-    static void add(SelectionSetRecord& set, EntityId id) {
-        if (std::find(set.members.begin(), set.members.end(), id) == set.members.end())
-            set.members.push_back(id);
-    }
+    // Adds entities to a set once each, in constant time per entity, so that selecting the
+    // whole of a large drawing stays linear.
+    class Members {
+    public:
+        explicit Members(SelectionSetRecord& set)
+            : set_(set), present_(set.members.begin(), set.members.end()) {}
+        void add(EntityId id) {
+            if (present_.insert(id).second)
+                set_.members.push_back(id);
+        }
+
+    private:
+        SelectionSetRecord& set_;
+        std::unordered_set<EntityId> present_;
+    };
 
     SelectionSetRecord& live(std::u16string_view operation) {
         cad_->enter(operation);
