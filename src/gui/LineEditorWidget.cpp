@@ -42,14 +42,6 @@ QFont japaneseFixedFont() {
     return f;
 }
 
-// Trailing spaces and tabs are not part of a line, as the editor trims them.
-std::u16string withoutTrailingSpaces(const QString& s) {
-    qsizetype end = s.size();
-    while (end > 0 && (s[end - 1] == QLatin1Char(' ') || s[end - 1] == QLatin1Char('\t')))
-        --end;
-    return u16(s.left(end));
-}
-
 }  // namespace
 
 LineEditorWidget::LineEditorWidget(QWidget* parent)
@@ -61,6 +53,11 @@ LineEditorWidget::LineEditorWidget(QWidget* parent)
     connect(this, &QPlainTextEdit::blockCountChanged, this,
             [this] { setViewportMargins(gutterWidth(), 0, 0, 0); });
     connect(this, &QPlainTextEdit::updateRequest, this, &LineEditorWidget::updateGutter);
+    // Any change but an assignment makes the document hold at least one (maybe empty) line.
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        if (!assigning_)
+            noLines_ = false;
+    });
     setViewportMargins(gutterWidth(), 0, 0, 0);
 }
 
@@ -136,27 +133,29 @@ void LineEditorWidget::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 int LineEditorWidget::lineCount() const {
-    return document()->isEmpty() ? 0 : document()->blockCount();
+    return noLines_ && document()->isEmpty() ? 0 : document()->blockCount();
 }
 
 std::u16string LineEditorWidget::line(int index) const {
     if (index < 0 || index >= lineCount())
         return {};
-    return withoutTrailingSpaces(document()->findBlockByNumber(index).text());
+    return u16(document()->findBlockByNumber(index).text());
 }
 
 std::vector<std::u16string> LineEditorWidget::lines() const {
+    // Lines are handed over as they stand, trailing blanks included: a command must never change
+    // a text the user did not change.
     std::vector<std::u16string> out;
-    if (document()->isEmpty())
+    if (lineCount() == 0)
         return out;
     out.reserve(static_cast<std::size_t>(document()->blockCount()));
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
-        out.push_back(withoutTrailingSpaces(b.text()));
+        out.push_back(u16(b.text()));
     return out;
 }
 
 void LineEditorWidget::setLines(std::vector<std::u16string> lines) {
-    setText(joinLines(lines, u"\n"));
+    assign(qs(joinLines(lines, u"\n")), lines.empty());
 }
 
 void LineEditorWidget::setLine(int index, const std::u16string& text) {
@@ -177,7 +176,7 @@ void LineEditorWidget::insertLine(int index, const std::u16string& text) {
 void LineEditorWidget::addLine(const std::u16string& text) {
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
-    c.insertText(document()->isEmpty() ? qs(text) : QLatin1Char('\n') + qs(text));
+    c.insertText(lineCount() == 0 ? qs(text) : QLatin1Char('\n') + qs(text));
 }
 
 void LineEditorWidget::clear() {
@@ -192,7 +191,14 @@ void LineEditorWidget::setText(const std::u16string& text) {
     QString t = qs(text);
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    setPlainText(t);  // a new text starts a new history
+    assign(t, text.empty());
+}
+
+void LineEditorWidget::assign(const QString& text, bool noLines) {
+    assigning_ = true;
+    setPlainText(text);  // a new text starts a new history
+    assigning_ = false;
+    noLines_ = noLines;
 }
 
 int LineEditorWidget::caretY() const {

@@ -56,8 +56,14 @@ protected:
 
 private:
     void updateGutter(const QRect& rect, int dy);
+    // Replaces the whole text; `noLines` tells no lines from one empty line, which a text
+    // document cannot tell apart.
+    void assign(const QString& text, bool noLines);
+
     QWidget* gutter_;
     int updateDepth_ = 0;
+    bool noLines_ = true;
+    bool assigning_ = false;
 };
 
 }  // namespace tavor::gui

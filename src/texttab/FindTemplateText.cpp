@@ -18,4 +18,10 @@ bool FindTemplateText(cad::Document& doc, const TextList& list, std::shared_ptr<
     return false;
 }
 
+cad::Text& usableTemplate(const std::shared_ptr<cad::Text>& text) {
+    if (!text)
+        throw cad::CadError(u"The template TEXT is no longer in the drawing.");
+    return *text;
+}
+
 }  // namespace tavor

@@ -11,4 +11,8 @@ namespace tavor {
 // fails). True when such an entry exists, even when its fetch failed.
 bool FindTemplateText(cad::Document& doc, const TextList& list, std::shared_ptr<cad::Text>& text);
 
+// A template whose TEXT could not be fetched (erased in the CAD meanwhile) cannot be copied:
+// raises, which ends the run with its fixed message.
+cad::Text& usableTemplate(const std::shared_ptr<cad::Text>& text);
+
 }  // namespace tavor

@@ -31,17 +31,21 @@ std::shared_ptr<cad::Text> lookUp(cad::Document& doc, const Tavor& entry) {
     }
 }
 
-// The template is sought once per run, the first time one is needed.
+// The template is sought once per run, the first time one is needed. nullptr when the list has
+// no text to copy; an entry whose text was erased meanwhile ends the run, as the update does.
 struct AlignTemplate {
     std::shared_ptr<cad::Text> text;
     bool sought = false;
+    bool found = false;
 
     cad::Text* get(cad::Document& doc, const TextList& list) {
-        if (!text && !sought) {
+        if (text)
+            return text.get();
+        if (!sought) {
             sought = true;
-            FindTemplateText(doc, list, text);
+            found = FindTemplateText(doc, list, text);
         }
-        return text.get();
+        return found ? &usableTemplate(text) : nullptr;
     }
 };
 
@@ -74,9 +78,10 @@ void TextTab::align() {
     const auto doc = app->GetActiveDocument();
 
     enterRun();
+    // Any error, the CAD's or another, ends the run with the fixed message and the tab at rest.
     try {
         alignTexts(*doc);
-    } catch (const cad::CadError&) {
+    } catch (const std::exception&) {
         ctx_.platform.showMessage(u"エラーのため、更新処理を中止しました．");
     }
     leaveRun();

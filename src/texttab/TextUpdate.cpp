@@ -25,13 +25,6 @@ void placeText(cad::Text& text, const cad::Point& at) {
         text.SetTextAlignmentPoint(at);
 }
 
-// A template whose TEXT could not be fetched cannot be copied: that ends the run.
-cad::Text& usable(const std::shared_ptr<cad::Text>& text) {
-    if (!text)
-        throw cad::CadError(u"The template TEXT is no longer in the drawing.");
-    return *text;
-}
-
 std::u16string progress(int item, int total) {
     return toU16(item) + u" / " + toU16(total);
 }
@@ -86,7 +79,7 @@ void recreateText(cad::Document& doc, Tavor& entry, std::int32_t lastAlignment,
         walk.haveTemplate = FindTemplateText(doc, list, walk.templ);
     if (!walk.haveTemplate)
         return;
-    const auto copy = usable(walk.templ).CopyEntity()->AsText();
+    const auto copy = usableTemplate(walk.templ).CopyEntity()->AsText();
     if (!walk.lineLeft()) {
         copy->DeleteObject();
         return;
@@ -119,9 +112,10 @@ void TextTab::update() {
     const auto doc = app->GetActiveDocument();
 
     enterRun();
+    // Any error, the CAD's or another, ends the walk with the fixed message and the tab at rest.
     try {
         writeLines(*doc);
-    } catch (const cad::CadError&) {
+    } catch (const std::exception&) {
         ctx_.platform.showMessage(u"エラーのため、更新を中止しました．");
     }
     leaveRun();
@@ -184,7 +178,7 @@ void TextTab::writeLines(cad::Document& doc) {
             Tavor& blank = list.emplace_back();
             blank.insPt = at;
         } else {
-            const auto copy = usable(templ).CopyEntity()->AsText();
+            const auto copy = usableTemplate(templ).CopyEntity()->AsText();
             placeText(*copy, at);
             copy->SetTextString(line);
             Tavor added;

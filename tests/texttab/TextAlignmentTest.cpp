@@ -85,6 +85,14 @@ TEST_F(TextAlignmentTest, AFailingCallEndsTheRunWithTheMessage) {
     EXPECT_TRUE(form.SpeedButton3.visible);
 }
 
+TEST_F(TextAlignmentTest, AnErasedTemplateEndsTheRunWithTheMessageAsTheUpdateDoes) {
+    align({u"A", u"B", u""});
+    rig.drawing().erase(*cad::sim::parseHandle(b));
+    align({u"A", u"B", u"C"});
+    EXPECT_EQ(rig.platform.lastMessageText(), u"エラーのため、更新処理を中止しました．");
+    EXPECT_EQ(rig.textsInDrawing(), (S{"A@10,50"}));
+}
+
 TEST(TextAlignmentAttrTest, FewerThanTwoRecordsDoNothing) {
     TextTabRig rig;
     rig.acquire({rig.addText(u"a", {0, 0})});

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "texttab/TextTabRig.h"
 
 namespace tavor::test {
@@ -111,6 +113,19 @@ TEST_F(TextUpdateTest, AFailingCopyEndsTheRunWithTheMessage) {
     EXPECT_EQ(rig.textsInDrawing(), (S{"A@10,50", "C@10,40"}));
     EXPECT_FALSE(form.runFlag());
     EXPECT_EQ(form.textList.size(), 4u);
+}
+
+TEST_F(TextUpdateTest, AnyErrorInsideTheWalkEndsItWithTheMessageAndTheTabAtRest) {
+    rig.platform.atProcessMessages(2, [] { throw std::logic_error("not the CAD's"); });
+    update({u"A2", u"B2", u"C2"});
+    EXPECT_EQ(rig.platform.lastMessageText(), u"エラーのため、更新を中止しました．");
+    EXPECT_EQ(rig.textsInDrawing(), (S{"A2@10,50", "B2@10,45", "C@10,40"}));
+    EXPECT_FALSE(form.runFlag());
+    EXPECT_FALSE(form.SpeedButton5.enabled);
+    EXPECT_TRUE(form.SpeedButton3.visible);
+    EXPECT_FALSE(form.gate.busy());
+    update({u"A3", u"B2", u"C3"});  // the next command is not refused
+    EXPECT_EQ(rig.textsInDrawing(), (S{"A3@10,50", "B2@10,45", "C3@10,40"}));
 }
 
 TEST_F(TextUpdateTest, TheStopButtonEndsTheWalkAtItsNextCheck) {
