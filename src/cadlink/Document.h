@@ -97,6 +97,10 @@ public:
     virtual WindowId GetDocumentWindowHandle() = 0;
     // The argument-less document call made once before the search tab's bulk update.
     virtual void BeginBulkUpdate() = 0;
+    // Undo marks: what the CAD changes between the outermost pair is one step of its own undo
+    // history. Bracket them with UndoMarkScope, which ends the mark however the command ends.
+    virtual void StartUndoMark() = 0;
+    virtual void EndUndoMark() = 0;
 };
 
 class Application {

@@ -37,6 +37,8 @@ public:
     // Which call of the CAD's document this is cannot be seen from where it is made, and its
     // result is not used; nothing is sent rather than a guessed call that might fail the update.
     void BeginBulkUpdate() override {}
+    void StartUndoMark() override { d_.call(L"StartUndoMark"); }
+    void EndUndoMark() override { d_.call(L"EndUndoMark"); }
 };
 
 class ComApplication final : public Application, ComRoleObject {

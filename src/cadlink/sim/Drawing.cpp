@@ -110,9 +110,95 @@ std::vector<AttributeSpec> Drawing::attributesOf(
     return out;
 }
 
+void Drawing::replaceWith(Drawing&& other) {
+    layers_ = std::move(other.layers_);
+    blocks_ = std::move(other.blocks_);
+    entities_ = std::move(other.entities_);
+    erased_ = std::move(other.erased_);
+    shapes_ = std::move(other.shapes_);
+    nextId_ = other.nextId_;
+    nextObjectId_ = other.nextObjectId_;
+    for (const auto& set : sets_)
+        set->deleted = true;
+    sets_.clear();
+    history_.clear();
+    touched_.clear();
+    ++revision_;
+    changed.notify();
+}
+
+EntityRecord& Drawing::addLoaded(EntityId id, EntityKind kind, const std::u16string& layer) {
+    if (!findLayer(layer))
+        layers_.push_back({layer, false, 0xFFFFFF});
+    EntityRecord& r = entities_[id];
+    r.id = id;
+    r.objectId = static_cast<std::int32_t>(nextObjectId_);
+    nextObjectId_ += 8;
+    r.kind = kind;
+    r.layer = layer;
+    nextId_ = std::max(nextId_, id + 1);
+    return r;
+}
+
+void Drawing::setHandleSeed(EntityId seed) {
+    nextId_ = entities_.empty() ? seed : std::max(seed, entities_.rbegin()->first + 1);
+}
+
+void Drawing::forgetChanges() {
+    touched_.clear();
+    history_.clear();
+}
+
+void Drawing::remember(EntityId id) {
+    const auto it = entities_.find(id);
+    history_.remember(
+        id, it == entities_.end() ? std::nullopt : std::optional<EntityRecord>(it->second));
+    touched_.insert(id);
+    ++revision_;
+}
+
+void Drawing::swapIn(UndoStep& step) {
+    for (auto& [id, image] : step.images) {
+        std::optional<EntityRecord> now;
+        if (const auto it = entities_.find(id); it != entities_.end()) {
+            now = std::move(it->second);
+            entities_.erase(it);
+        }
+        if (image) {
+            entities_[id] = std::move(*image);
+            erased_.erase(id);
+        } else if (now) {
+            erased_.insert(id);
+        }
+        image = std::move(now);
+        touched_.insert(id);
+    }
+    ++revision_;
+    changed.notify();
+}
+
+bool Drawing::undo() {
+    auto step = history_.takeUndo();
+    if (!step)
+        return false;
+    swapIn(*step);
+    history_.pushRedo(std::move(*step));
+    return true;
+}
+
+bool Drawing::redo() {
+    auto step = history_.takeRedo();
+    if (!step)
+        return false;
+    swapIn(*step);
+    history_.pushUndo(std::move(*step));
+    return true;
+}
+
 EntityRecord& Drawing::newEntity(EntityKind kind, const std::u16string& layer) {
     requireLayer(layer);
     const EntityId id = nextId_++;
+    remember(id);
     EntityRecord& r = entities_[id];
     r.id = id;
     r.objectId = static_cast<std::int32_t>(nextObjectId_);
@@ -123,6 +209,7 @@ EntityRecord& Drawing::newEntity(EntityKind kind, const std::u16string& layer) {
 }
 
 Handle Drawing::addText(const TextSpec& spec) {
+    ChangeScope scope(*this);
     EntityRecord& r = newEntity(EntityKind::Text, spec.layer);
     r.text = {spec.string, spec.point, spec.point, spec.alignment, spec.height, spec.style};
     changed.notify();
@@ -130,6 +217,7 @@ Handle Drawing::addText(const TextSpec& spec) {
 }
 
 Handle Drawing::addInsert(const InsertSpec& spec) {
+    ChangeScope scope(*this);
     if (!findBlock(spec.blockName))
         throw CadError(u"The block \"" + spec.blockName + u"\" does not exist.");
     requireLayer(spec.layer);
@@ -157,6 +245,7 @@ Handle Drawing::addInsert(const InsertSpec& spec) {
 }
 
 EntityId Drawing::copyEntity(EntityId id) {
+    ChangeScope scope(*this);
     const EntityRecord original = live(id);
     if (original.kind == EntityKind::Attribute)
         throw CadError(u"An attribute reference cannot be copied on its own.");
@@ -166,6 +255,7 @@ EntityId Drawing::copyEntity(EntityId id) {
     copy = original;
     copy.id = copyId;
     copy.objectId = copyObjectId;
+    copy.source = original.source ? original.source : id;
     copy.attributes.clear();
     for (EntityId a : original.attributes) {
         const EntityRecord att = live(a);
@@ -176,6 +266,7 @@ EntityId Drawing::copyEntity(EntityId id) {
         attCopy.id = attId;
         attCopy.objectId = attObjectId;
         attCopy.owner = copyId;
+        attCopy.source = att.source ? att.source : a;
         entities_.at(copyId).attributes.push_back(attId);
     }
     changed.notify();
@@ -183,10 +274,13 @@ EntityId Drawing::copyEntity(EntityId id) {
 }
 
 void Drawing::erase(EntityId id) {
+    ChangeScope scope(*this);
     const EntityRecord& r = live(id);
     if (r.kind == EntityKind::Attribute)
         throw CadError(u"An attribute reference cannot be erased on its own.");
+    remember(id);
     for (EntityId a : r.attributes) {
+        remember(a);
         entities_.erase(a);
         erased_.insert(a);
     }
@@ -215,6 +309,8 @@ const EntityRecord& Drawing::live(EntityId id) const {
 
 EntityRecord& Drawing::liveForWrite(EntityId id) {
     live(id);
+    ChangeScope scope(*this);
+    remember(id);
     return entities_.at(id);
 }
 

@@ -11,45 +11,28 @@
 #include "base/Property.h"
 #include "cadlink/Objects.h"
 #include "cadlink/Point.h"
+#include "cadlink/sim/EntityRecord.h"
+#include "cadlink/sim/UndoHistory.h"
 
 namespace tavor::cad::sim {
-
-using EntityId = std::uint64_t;  // the handle's number
-
-enum class EntityKind { Text, Insert, Attribute };
-
-// What a TEXT and an attribute reference have in common.
-struct TextProps {
-    std::u16string string;
-    Point insertion;
-    Point alignmentPoint;
-    std::int32_t alignment = 0;
-    double height = 2.5;
-    std::u16string style = u"Standard";
-};
-
-struct EntityRecord {
-    EntityId id = 0;
-    std::int32_t objectId = 0;
-    EntityKind kind = EntityKind::Text;
-    std::u16string layer;
-    TextProps text;                    // TEXT and attribute reference
-    std::u16string tag;                // attribute reference
-    EntityId owner = 0;                // attribute reference: its block reference
-    std::u16string blockName;          // block reference
-    Point blockInsertion;              // block reference
-    std::vector<EntityId> attributes;  // block reference, in the block's order
-
-    // The point by which a text is placed: its alignment point unless the code is 0.
-    const Point& referencePoint() const {
-        return text.alignment == 0 ? text.insertion : text.alignmentPoint;
-    }
-};
 
 struct LayerRecord {
     std::u16string name;
     bool locked = false;
     std::uint32_t rgb = 0xFFFFFF;  // 0xRRGGBB, for the window that shows the drawing
+};
+
+// Geometry that gives the drawing its context; the window draws it, the commands never see it.
+struct Shape {
+    enum class Kind { Polyline, Circle, Arc, Text };
+    Kind kind = Kind::Polyline;
+    std::u16string layer;
+    std::vector<Point> points;  // a polyline's vertices; a closed one repeats the first at the end
+    Point centre;               // a circle's or an arc's centre; where a read-only text begins
+    double radius = 0;
+    double startAngle = 0, endAngle = 0;  // an arc's, in degrees counter-clockwise
+    std::u16string text;                  // a read-only text (MTEXT), lines split at LF
+    double height = 0;
 };
 
 // An entity of a block definition: an attribute definition, or a line of the block's figure.
@@ -62,6 +45,7 @@ struct BlockEntityRecord {
 struct BlockRecord {
     std::u16string name;
     std::vector<BlockEntityRecord> entities;
+    std::vector<Shape> shapes = {};  // relative to the insertion point, like the entities' points
 };
 
 struct SelectionSetRecord {
@@ -119,6 +103,17 @@ public:
         const std::u16string& blockName,
         const std::vector<std::pair<std::u16string, std::u16string>>& values) const;
 
+    // Takes over the content of `other` (a drawing read from a file) in place of its own; the
+    // selection sets go, the undo history starts afresh, observers stay connected.
+    void replaceWith(Drawing&& other);
+    // An entity read from a file, under the handle it has there.
+    EntityRecord& addLoaded(EntityId id, EntityKind kind, const std::u16string& layer);
+    void addShape(Shape shape) { shapes_.push_back(std::move(shape)); }
+    const std::vector<Shape>& shapes() const { return shapes_; }
+    // The number the next new handle gets: $HANDSEED, or above the highest handle in use.
+    EntityId handleSeed() const { return nextId_; }
+    void setHandleSeed(EntityId seed);
+
     Handle addText(const TextSpec& spec);
     Handle addInsert(const InsertSpec& spec);
     EntityId copyEntity(EntityId id);
@@ -136,6 +131,21 @@ public:
     std::vector<EntityId> modelSpace() const;
     std::size_t entityCount() const { return entities_.size(); }
 
+    // Entities changed, created or erased since forgetChanges(): what a save has to write.
+    const std::set<EntityId>& touched() const { return touched_; }
+    void forgetChanges();
+    // Grows with every change, undo and redo; a saved drawing remembers the revision it saved.
+    std::uint64_t revision() const { return revision_; }
+
+    // Undo marks: the changes between the outermost pair are one step of the history.
+    void startUndoMark() { history_.startMark(); }
+    void endUndoMark() { history_.endMark(); }
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    // Takes back (puts back) one whole step; false when there is none.
+    bool undo();
+    bool redo();
+
     std::shared_ptr<SelectionSetRecord> addSelectionSet(const std::u16string& name);
     const std::vector<std::shared_ptr<SelectionSetRecord>>& selectionSets() const { return sets_; }
     void deleteSelectionSet(const std::shared_ptr<SelectionSetRecord>& set);
@@ -144,14 +154,33 @@ public:
     Signal<> changed;
 
 private:
+    // Brackets one change of the drawing in an undo mark, however the change ends.
+    class ChangeScope {
+    public:
+        explicit ChangeScope(Drawing& d) : d_(d) { d_.history_.startMark(); }
+        ~ChangeScope() { d_.history_.endMark(); }
+        ChangeScope(const ChangeScope&) = delete;
+        ChangeScope& operator=(const ChangeScope&) = delete;
+
+    private:
+        Drawing& d_;
+    };
+
     EntityRecord& newEntity(EntityKind kind, const std::u16string& layer);
     void requireLayer(const std::u16string& name);
+    // Before an entity changes (or is created: it has no state yet).
+    void remember(EntityId id);
+    void swapIn(UndoStep& step);
 
     std::vector<LayerRecord> layers_;
     std::vector<BlockRecord> blocks_;
     std::map<EntityId, EntityRecord> entities_;  // ordered by handle: the drawing order
     std::set<EntityId> erased_;
     std::vector<std::shared_ptr<SelectionSetRecord>> sets_;
+    std::vector<Shape> shapes_;
+    UndoHistory history_;
+    std::set<EntityId> touched_;
+    std::uint64_t revision_ = 0;
     EntityId nextId_ = 0x1F0;
     std::uint32_t nextObjectId_ = 0x8F2A1000u;
 };

@@ -5,6 +5,8 @@
 #include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/sim/SimDocument.h"
+#include "cadlink/sim/dxf/DxfError.h"
+#include "cadlink/sim/dxf/DxfFiles.h"
 
 namespace tavor::cad::sim {
 
@@ -16,6 +18,22 @@ std::size_t checkedIndex(std::int32_t index, std::size_t size) {
 
 std::shared_ptr<Application> SimCad::application() {
     return makeApplicationObject(shared_from_this());
+}
+
+void SimCad::openDxf(const std::filesystem::path& file, const dxf::CodePage& codePage) {
+    auto opened = DxfDrawingFile::open(dxf::readWholeFile(file), codePage, drawing_);
+    file_ = std::move(opened);
+    path_ = file;
+    savedRevision_ = drawing_.revision();
+}
+
+void SimCad::saveDxf(const std::filesystem::path& file) {
+    if (!file_)
+        throw dxf::DxfError("Only a drawing opened from a DXF file can be saved as DXF.");
+    dxf::replaceFile(file, [&](const dxf::ByteSink& sink) { file_->write(drawing_, sink); });
+    path_ = file;
+    savedRevision_ = drawing_.revision();
+    drawing_.changed.notify();
 }
 
 void SimCad::setViewPixelSize(int width, int height) {
@@ -47,10 +65,10 @@ void SimCad::setWindows(WindowId mainWindow, WindowId documentWindow) {
 }
 
 EntityRecord& SimCad::editable(EntityId id) {
-    EntityRecord& r = drawing_.liveForWrite(id);
+    const EntityRecord& r = drawing_.live(id);
     if (refusals_.lockedLayersRefuseWrites && drawing_.isLayerLocked(r.layer))
         throw CadError(u"The object " + formatHandle(id) + u" is on a locked layer.");
-    return r;
+    return drawing_.liveForWrite(id);
 }
 
 void SimCad::regenerate() {

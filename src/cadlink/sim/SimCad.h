@@ -1,11 +1,13 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string_view>
 
 #include "base/Property.h"
 #include "cadlink/Document.h"
 #include "cadlink/sim/Drawing.h"
+#include "cadlink/sim/DxfDrawingFile.h"
 #include "cadlink/sim/Picker.h"
 #include "cadlink/sim/Refusals.h"
 #include "cadlink/sim/Wildcard.h"
@@ -36,6 +38,17 @@ public:
     Drawing& drawing() { return drawing_; }
     const Drawing& drawing() const { return drawing_; }
     Refusals& refusals() { return refusals_; }
+
+    // Opens a DXF drawing in place of the current one; raises dxf::DxfError (naming the line)
+    // and then keeps the current drawing.
+    void openDxf(const std::filesystem::path& file, const dxf::CodePage& codePage);
+    // Writes the drawing to `file` through a new file renamed over it; raises dxf::DxfError,
+    // and then the old file is untouched. Only a drawing opened from DXF can be saved.
+    void saveDxf(const std::filesystem::path& file);
+    bool canSave() const { return file_ != nullptr; }
+    // The file the drawing was opened from or last saved to; empty for the built-in drawing.
+    const std::filesystem::path& filePath() const { return path_; }
+    bool hasUnsavedChanges() const { return drawing_.revision() != savedRevision_; }
 
     // Not owned; without a picker SelectOnScreen fails.
     void setPicker(Picker* picker) { picker_ = picker; }
@@ -68,6 +81,9 @@ public:
 
 private:
     Drawing drawing_;
+    std::unique_ptr<DxfDrawingFile> file_;
+    std::filesystem::path path_;
+    std::uint64_t savedRevision_ = 0;
     Refusals refusals_;
     Picker* picker_ = nullptr;
     CaseRule textFilterCase_ = CaseRule::Sensitive;

@@ -156,6 +156,14 @@ public:
         return cad_->documentWindow();
     }
     void BeginBulkUpdate() override { cad_->enter(u"BeginBulkUpdate"); }
+    void StartUndoMark() override {
+        cad_->enter(u"StartUndoMark");
+        cad_->drawing().startUndoMark();
+    }
+    void EndUndoMark() override {
+        cad_->enter(u"EndUndoMark");
+        cad_->drawing().endUndoMark();
+    }
 
 private:
     std::shared_ptr<SimCad> cad_;

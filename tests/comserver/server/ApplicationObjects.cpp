@@ -44,6 +44,14 @@ public:
                 return Value();
             },
             1);
+        method(u"StartUndoMark", [this](const Arguments&) {
+            document_->StartUndoMark();
+            return Value();
+        });
+        method(u"EndUndoMark", [this](const Arguments&) {
+            document_->EndUndoMark();
+            return Value();
+        });
         read(
             u"GetVariable",
             [this](const Arguments& a) {

@@ -1,0 +1,352 @@
+#include "cadlink/sim/DxfLoader.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "cadlink/sim/dxf/StructureCheck.h"
+
+namespace tavor::cad::sim {
+
+using dxf::GroupStream;
+using dxf::trimBlanks;
+
+namespace {
+
+// Entities without a handle get numbers above any a file gives out in practice.
+constexpr EntityId kFirstUnnamedId = EntityId{1} << 32;
+
+std::size_t nextRecord(const GroupStream& s, std::size_t i) {
+    for (++i; i < s.size(); ++i)
+        if (s.code(i) == 0)
+            return i;
+    return s.size();
+}
+
+std::uint32_t colourOf(std::int64_t aci) {
+    static constexpr std::uint32_t basic[] = {0xFFFFFF, 0xFF0000, 0xFFFF00, 0x00FF00, 0x00FFFF,
+                                              0x0000FF, 0xFF00FF, 0xFFFFFF, 0x808080, 0xC0C0C0};
+    aci = std::abs(aci);
+    return aci >= 1 && aci <= 9 ? basic[aci] : 0xC8C8C8;
+}
+
+std::u16string entityClassName(std::string_view type) {
+    static constexpr std::pair<std::string_view, std::u16string_view> names[] = {
+        {"LINE", u"AcDbLine"},
+        {"CIRCLE", u"AcDbCircle"},
+        {"ARC", u"AcDbArc"},
+        {"TEXT", u"AcDbText"},
+        {"MTEXT", u"AcDbMText"},
+        {"LWPOLYLINE", u"AcDbPolyline"},
+        {"POLYLINE", u"AcDb2dPolyline"},
+        {"INSERT", u"AcDbBlockReference"},
+        {"ATTDEF", u"AcDbAttributeDefinition"},
+        {"SOLID", u"AcDbTrace"},
+        {"HATCH", u"AcDbHatch"},
+        {"POINT", u"AcDbPoint"},
+        {"DIMENSION", u"AcDbDimension"},
+    };
+    for (const auto& [t, n] : names)
+        if (t == type)
+            return std::u16string(n);
+    return u"AcDbEntity";
+}
+
+Point minus(const Point& a, const Point& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+class Loader {
+public:
+    Loader(const GroupStream& s, const dxf::TextRules& text, Drawing& d)
+        : s_(s), text_(text), d_(d) {}
+
+    DxfBinding run();
+
+private:
+    std::u16string decode(std::string_view bytes) const { return text_.decode(bytes); }
+    std::u16string layerOf(const EntityFields& f) const {
+        const std::u16string layer = decode(trimBlanks(f.bytes(8, "0")));
+        return layer.empty() ? u"0" : layer;
+    }
+    void layer(GroupRange r);
+    void entity(std::string_view type, GroupRange r);
+    void blockEntity(std::string_view type, GroupRange r);
+    std::optional<Shape> shapeOf(std::string_view type, GroupRange r, const EntityFields& f);
+    void readText(const EntityFields& f, GroupRange r, TextProps& t) const;
+    EntityId idOf(const EntityFields& f, bool& hasHandle);
+    // The POLYLINE whose vertices have all been read, relative to `base`.
+    std::optional<Shape> finishedPolyline(const Point& base);
+
+    const GroupStream& s_;
+    const dxf::TextRules& text_;
+    Drawing& d_;
+    DxfBinding binding_;
+    EntityId nextUnnamed_ = kFirstUnnamedId;
+    EntityRecord* insert_ = nullptr;  // the block reference whose attributes follow
+    bool skipping_ = false;           // attributes of something not loaded follow
+    std::optional<Shape> polyline_;   // a POLYLINE whose vertices follow
+    bool polylineClosed_ = false;
+    std::optional<BlockRecord> block_;
+    Point blockBase_;
+};
+
+DxfBinding Loader::run() {
+    std::string_view section;
+    for (std::size_t i = 0; i < s_.size();) {
+        const std::size_t end = nextRecord(s_, i);
+        const GroupRange r{static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(end)};
+        if (s_.code(i) != 0) {
+            i = end;
+            continue;
+        }
+        const std::string_view type = trimBlanks(s_.value(i));
+        if (type == "SECTION") {
+            section = i + 1 < end && s_.code(i + 1) == 2 ? trimBlanks(s_.value(i + 1)) : "";
+        } else if (section == "TABLES" && type == "LAYER") {
+            layer(r);
+        } else if (section == "BLOCKS") {
+            if (type == "BLOCK") {
+                const EntityFields f(s_, r);
+                block_ = BlockRecord{decode(trimBlanks(f.bytes(2))), {}};
+                blockBase_ = f.point(10);
+            } else if (type == "ENDBLK") {
+                if (block_ && !block_->name.empty() && !d_.findBlock(block_->name))
+                    d_.defineBlock(std::move(*block_));
+                block_.reset();
+            } else if (block_) {
+                blockEntity(type, r);
+            }
+        } else if (section == "ENTITIES") {
+            entity(type, r);
+        }
+        i = end;
+    }
+    d_.forgetChanges();
+    binding_.sort();
+    return std::move(binding_);
+}
+
+void Loader::layer(GroupRange r) {
+    const EntityFields f(s_, r);
+    const std::u16string name = decode(trimBlanks(f.bytes(2)));
+    if (name.empty())
+        return;
+    const bool locked = (f.integer(70) & 4) != 0;
+    if (d_.findLayer(name))
+        d_.setLayerLocked(name, locked);
+    else
+        d_.addLayer(name, locked, colourOf(f.integer(62, 7)));
+}
+
+EntityId Loader::idOf(const EntityFields& f, bool& hasHandle) {
+    if (const auto h = f.at(5))
+        if (const auto id = dxf::parseHexHandle(s_.value(*h))) {
+            hasHandle = true;
+            return *id;
+        }
+    hasHandle = false;
+    return nextUnnamed_++;
+}
+
+void Loader::readText(const EntityFields& f, GroupRange r, TextProps& t) const {
+    if (const auto marker = f.embedded())
+        t.string = decode(embeddedText(s_, r, *marker));
+    else
+        t.string = decode(f.bytes(1));
+    t.insertion = f.point(10);
+    t.alignmentPoint = f.at(11) ? f.point(11) : t.insertion;
+    t.alignment = alignmentOf(f.integer(72), f.integer(f.at(74) ? 74 : 73));
+    t.height = f.real(40, t.height);
+    if (const auto style = f.at(7))
+        t.style = decode(trimBlanks(s_.value(*style)));
+}
+
+void Loader::entity(std::string_view type, GroupRange r) {
+    if (type == "ATTRIB" || type == "VERTEX" || type == "SEQEND") {
+        if (type == "VERTEX" && polyline_) {
+            polyline_->points.push_back(EntityFields(s_, r).point(10));
+        } else if (type == "ATTRIB" && insert_ && !skipping_) {
+            const EntityFields f(s_, r);
+            bool hasHandle = false;
+            const EntityId id = idOf(f, hasHandle);
+            EntityRecord& a = d_.addLoaded(id, EntityKind::Attribute, layerOf(f));
+            readText(f, r, a.text);
+            a.tag = decode(trimBlanks(f.bytes(2)));
+            a.owner = insert_->id;
+            insert_->attributes.push_back(id);
+            binding_.add({id, r, {}, hasHandle});
+        } else if (type == "SEQEND") {
+            if (insert_)
+                binding_.add({insert_->id, {}, r, false});
+            if (auto p = finishedPolyline({}))
+                d_.addShape(std::move(*p));
+            insert_ = nullptr;
+            skipping_ = false;
+        }
+        return;
+    }
+    if (auto p = finishedPolyline({}))
+        d_.addShape(std::move(*p));
+    insert_ = nullptr;
+    skipping_ = false;
+    const EntityFields f(s_, r);
+    if (f.integer(67) == 1) {  // paper space: kept in the file, not shown
+        skipping_ = true;
+        return;
+    }
+    if (type == "TEXT") {
+        bool hasHandle = false;
+        const EntityId id = idOf(f, hasHandle);
+        readText(f, r, d_.addLoaded(id, EntityKind::Text, layerOf(f)).text);
+        binding_.add({id, r, {}, hasHandle});
+    } else if (type == "INSERT") {
+        bool hasHandle = false;
+        const EntityId id = idOf(f, hasHandle);
+        EntityRecord& e = d_.addLoaded(id, EntityKind::Insert, layerOf(f));
+        e.blockName = decode(trimBlanks(f.bytes(2)));
+        e.blockInsertion = f.point(10);
+        binding_.add({id, r, {}, hasHandle});
+        if (f.integer(66) == 1)
+            insert_ = &e;
+    } else if (auto shape = shapeOf(type, r, f)) {
+        if (type == "POLYLINE")
+            polyline_ = std::move(shape);
+        else
+            d_.addShape(std::move(*shape));
+    }
+}
+
+std::optional<Shape> Loader::finishedPolyline(const Point& base) {
+    std::optional<Shape> done = std::move(polyline_);
+    polyline_.reset();
+    if (!done)
+        return done;
+    for (Point& p : done->points)
+        p = minus(p, base);
+    if (polylineClosed_ && !done->points.empty())
+        done->points.push_back(done->points.front());
+    return done;
+}
+
+std::optional<Shape> Loader::shapeOf(std::string_view type, GroupRange r, const EntityFields& f) {
+    Shape sh;
+    sh.layer = layerOf(f);
+    if (type == "LINE") {
+        sh.points = {f.point(10), f.point(11)};
+    } else if (type == "LWPOLYLINE") {
+        for (std::size_t i = r.first; i < r.end; ++i)
+            if (s_.code(i) == 10)
+                sh.points.push_back({s_.real(i), 0, 0});
+            else if (s_.code(i) == 20 && !sh.points.empty())
+                sh.points.back().y = s_.real(i);
+        if ((f.integer(70) & 1) && !sh.points.empty())
+            sh.points.push_back(sh.points.front());
+    } else if (type == "POLYLINE") {
+        polylineClosed_ = (f.integer(70) & 1) != 0;  // its vertices follow
+    } else if (type == "CIRCLE" || type == "ARC") {
+        sh.kind = type == "CIRCLE" ? Shape::Kind::Circle : Shape::Kind::Arc;
+        sh.centre = f.point(10);
+        sh.radius = f.real(40);
+        sh.startAngle = f.real(50);
+        sh.endAngle = f.real(51, 360);
+    } else if (type == "MTEXT" || type == "TEXT") {
+        sh.kind = Shape::Kind::Text;
+        sh.centre = f.point(10);
+        sh.height = f.real(40, 2.5);
+        sh.text =
+            type == "MTEXT" ? plainMText(decode(embeddedText(s_, r, r.first))) : decode(f.bytes(1));
+    } else {
+        return std::nullopt;
+    }
+    return sh;
+}
+
+void Loader::blockEntity(std::string_view type, GroupRange r) {
+    if (type == "VERTEX") {
+        if (polyline_)
+            polyline_->points.push_back(EntityFields(s_, r).point(10));
+        return;
+    }
+    if (auto p = finishedPolyline(blockBase_))
+        block_->shapes.push_back(std::move(*p));
+    if (type == "SEQEND" || type == "ATTRIB")
+        return;
+    const EntityFields f(s_, r);
+    BlockEntityRecord e{entityClassName(type), {}, {}, {}, {}, {}};
+    if (type == "ATTDEF") {
+        e.tag = decode(trimBlanks(f.bytes(2)));
+        e.prompt = decode(f.bytes(3));
+        e.defaultValue = decode(f.bytes(1));
+        e.from = minus(f.point(10), blockBase_);
+    } else if (type == "LINE") {
+        e.from = minus(f.point(10), blockBase_);
+        e.to = minus(f.point(11), blockBase_);
+    } else if (auto shape = shapeOf(type, r, f)) {
+        if (type == "POLYLINE") {
+            polyline_ = std::move(shape);
+        } else {
+            for (Point& p : shape->points)
+                p = minus(p, blockBase_);
+            shape->centre = minus(shape->centre, blockBase_);
+            block_->shapes.push_back(std::move(*shape));
+        }
+    }
+    block_->entities.push_back(std::move(e));
+}
+
+}  // namespace
+
+DxfHeader readHeader(const GroupStream& s) {
+    DxfHeader h;
+    for (std::size_t i = 0; i + 1 < s.size(); ++i) {
+        if (s.is(i, 0, "ENDSEC"))
+            break;
+        if (s.code(i) != 9)
+            continue;
+        const std::string_view name = trimBlanks(s.value(i));
+        if (name == "$ACADVER")
+            h.acadVersion = trimBlanks(s.value(i + 1));
+        else if (name == "$DWGCODEPAGE")
+            h.codePage = trimBlanks(s.value(i + 1));
+        else if (name == "$HANDSEED")
+            h.handSeed = i + 1;
+    }
+    return h;
+}
+
+void DxfBinding::sort() {
+    std::sort(entries_.begin(), entries_.end(),
+              [](const Entry& a, const Entry& b) { return a.id < b.id; });
+    // A block reference's SEQEND came as an entry of its own: merge it into the reference's.
+    std::vector<Entry> merged;
+    merged.reserve(entries_.size());
+    for (const Entry& e : entries_) {
+        if (!merged.empty() && merged.back().id == e.id) {
+            Entry& m = merged.back();
+            if (e.record.end > e.record.first)
+                m.record = e.record, m.hasHandle = e.hasHandle;
+            if (e.sequenceEnd.end > e.sequenceEnd.first)
+                m.sequenceEnd = e.sequenceEnd;
+            continue;
+        }
+        merged.push_back(e);
+    }
+    entries_ = std::move(merged);
+}
+
+const DxfBinding::Entry* DxfBinding::find(EntityId id) const {
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), id,
+                                     [](const Entry& e, EntityId v) { return e.id < v; });
+    return it != entries_.end() && it->id == id ? &*it : nullptr;
+}
+
+DxfBinding loadDrawing(const GroupStream& stream, const dxf::TextRules& text, Drawing& drawing) {
+    DxfBinding binding = Loader(stream, text, drawing).run();
+    EntityId seed = 1;
+    if (const auto at = readHeader(stream).handSeed)
+        seed = dxf::parseHexHandle(stream.value(*at)).value_or(seed);
+    drawing.setHandleSeed(seed);
+    return binding;
+}
+
+}  // namespace tavor::cad::sim

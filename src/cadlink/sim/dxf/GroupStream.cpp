@@ -1,0 +1,122 @@
+#include "cadlink/sim/dxf/GroupStream.h"
+
+#include <charconv>
+#include <cstring>
+#include <limits>
+
+#include "cadlink/sim/dxf/AsciiReader.h"
+#include "cadlink/sim/dxf/BinaryReader.h"
+#include "cadlink/sim/dxf/DxfError.h"
+#include "cadlink/sim/dxf/StructureCheck.h"
+
+namespace tavor::cad::sim::dxf {
+
+namespace {
+
+template <class T>
+T littleEndian(const char* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);  // the file is little-endian, as is every target
+    return v;
+}
+
+}  // namespace
+
+std::string_view trimBlanks(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+GroupStream GroupStream::read(std::string bytes) {
+    if (bytes.size() > std::numeric_limits<std::uint32_t>::max() - 1)
+        throw DxfError("The file is larger than 4 GB.");
+    GroupStream s;
+    s.bytes_ = std::move(bytes);
+    if (isBinaryDxf(s.bytes_))
+        BinaryReader::read(s);
+    else
+        AsciiReader::read(s);
+    checkStructure(s);
+    return s;
+}
+
+std::string_view GroupStream::prefix() const {
+    const std::size_t end = groups_.empty() ? bytes_.size() : groups_.front().start;
+    return std::string_view(bytes_).substr(0, end);
+}
+
+std::string_view GroupStream::raw(std::size_t i) const {
+    const std::size_t end = i + 1 < groups_.size() ? groups_[i + 1].start : bytes_.size();
+    return std::string_view(bytes_).substr(groups_[i].start, end - groups_[i].start);
+}
+
+std::string_view GroupStream::value(std::size_t i) const {
+    const Group& g = groups_[i];
+    return std::string_view(bytes_).substr(g.start + g.valueOffset, g.valueSize);
+}
+
+double GroupStream::real(std::size_t i) const {
+    const std::string_view v = value(i);
+    if (format_ == Format::Binary) {
+        if (v.size() == 8)
+            return littleEndian<double>(v.data());
+        return static_cast<double>(integer(i));
+    }
+    const std::string_view t = trimBlanks(v);
+    double d = 0;
+    const char* first = t.data();
+    if (!t.empty() && t.front() == '+')
+        ++first;
+    const auto [end, ec] = std::from_chars(first, t.data() + t.size(), d);
+    if (ec != std::errc() || end != t.data() + t.size())
+        throw DxfError(placeOf(i) + ": \"" + std::string(t) + "\" is not a number (group code " +
+                       std::to_string(code(i)) + ").");
+    return d;
+}
+
+std::int64_t GroupStream::integer(std::size_t i) const {
+    const std::string_view v = value(i);
+    if (format_ == Format::Binary) {
+        switch (v.size()) {
+            case 1:
+                return static_cast<unsigned char>(v[0]);
+            case 2:
+                return littleEndian<std::int16_t>(v.data());
+            case 4:
+                return littleEndian<std::int32_t>(v.data());
+            case 8:
+                return littleEndian<std::int64_t>(v.data());
+            default:
+                break;
+        }
+    }
+    const std::string_view t = trimBlanks(v);
+    std::int64_t n = 0;
+    const char* first = t.data();
+    if (!t.empty() && t.front() == '+')
+        ++first;
+    const auto [end, ec] = std::from_chars(first, t.data() + t.size(), n);
+    if (ec != std::errc() || end != t.data() + t.size())
+        throw DxfError(placeOf(i) + ": \"" + std::string(t) + "\" is not an integer (group code " +
+                       std::to_string(code(i)) + ").");
+    return n;
+}
+
+bool GroupStream::is(std::size_t i, std::int32_t c, std::string_view s) const {
+    if (groups_[i].code != c)
+        return false;
+    return (format_ == Format::Ascii ? trimBlanks(value(i)) : value(i)) == s;
+}
+
+std::string GroupStream::placeOf(std::size_t i) const {
+    const std::size_t offset = i < groups_.size() ? groups_[i].start : bytes_.size();
+    if (format_ == Format::Binary)
+        return "byte " + std::to_string(offset);
+    return "line " + std::to_string(lineAt(bytes_, offset));
+}
+
+}  // namespace tavor::cad::sim::dxf
