@@ -5,6 +5,8 @@
 #include <QCollator>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFont>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
@@ -131,6 +133,13 @@ std::u16string QtPlatform::formatFixed(double value, int decimals) {
     QString s = QString::number(value, 'f', decimals);
     s.replace(QLatin1Char('.'), QLocale().decimalPoint());
     return u16(s);
+}
+
+int QtPlatform::textWidth(const std::u16string& text, const std::u16string& fontFamily,
+                          int pixelSize) {
+    QFont font(qs(fontFamily));
+    font.setPixelSize(pixelSize);
+    return QFontMetrics(font).horizontalAdvance(qs(text));
 }
 
 }  // namespace tavor::gui

@@ -27,6 +27,8 @@ public:
     int compareStrings(const std::u16string& a, const std::u16string& b) override;
     std::optional<double> readNumber(const std::u16string& text) override;
     std::u16string formatFixed(double value, int decimals) override;
+    int textWidth(const std::u16string& text, const std::u16string& fontFamily,
+                  int pixelSize) override;
 
 private:
     QWidget* widgetOf(FormId form) const;

@@ -56,6 +56,10 @@ public:
     virtual std::optional<double> readNumber(const std::u16string& text) = 0;
     // Writes a number with the given decimals in the user's locale ("%.2f").
     virtual std::u16string formatFixed(double value, int decimals) = 0;
+
+    // The width in pixels of the text drawn in the font family at the pixel size.
+    virtual int textWidth(const std::u16string& text, const std::u16string& fontFamily,
+                          int pixelSize) = 0;
 };
 
 }  // namespace tavor

@@ -101,6 +101,13 @@ std::u16string FakePlatform::formatFixed(double value, int decimals) {
     return fromUtf8(buf);
 }
 
+int FakePlatform::textWidth(const std::u16string& text, const std::u16string&, int pixelSize) {
+    int width = 0;
+    for (const char16_t c : text)
+        width += c < 0x80 ? (pixelSize + 1) / 2 : pixelSize;
+    return width;
+}
+
 void FakePlatform::answerModal(ModalResult result, std::function<void()> action) {
     answers_.push_back({result, std::move(action)});
 }

@@ -33,6 +33,9 @@ public:
     int compareStrings(const std::u16string& a, const std::u16string& b) override;
     std::optional<double> readNumber(const std::u16string& text) override;
     std::u16string formatFixed(double value, int decimals) override;
+    // Half the pixel size (rounded up) for each ASCII code unit, the whole size for any other.
+    int textWidth(const std::u16string& text, const std::u16string& fontFamily,
+                  int pixelSize) override;
 
     // Answers for the next modal runs, in order; an action runs first, as the person's input.
     void answerModal(ModalResult result, std::function<void()> action = {});

@@ -13,6 +13,11 @@ void Refusals::refuseNext(std::u16string operation, int times) {
         rules_.push_back({std::move(operation), times});
 }
 
+void Refusals::refuseAfter(std::u16string operation, int skip, int times) {
+    if (times > 0)
+        rules_.push_back({std::move(operation), times, skip});
+}
+
 void Refusals::refuseAlways(std::u16string operation) {
     rules_.push_back({std::move(operation), -1});
 }
@@ -25,6 +30,10 @@ void Refusals::check(std::u16string_view operation) {
     for (auto it = rules_.begin(); it != rules_.end(); ++it) {
         if (!it->operation.empty() && it->operation != operation)
             continue;
+        if (it->skip > 0) {
+            --it->skip;
+            continue;
+        }
         if (it->remaining > 0 && --it->remaining == 0)
             rules_.erase(it);
         throw CadError(u"The CAD refused the call " + std::u16string(operation) + u".", kFailed);

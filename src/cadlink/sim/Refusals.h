@@ -13,6 +13,9 @@ class Refusals {
 public:
     // The next `times` calls of the operation fail; an empty name means any operation.
     void refuseNext(std::u16string operation, int times = 1);
+    // The next `skip` calls of the operation go through, then `times` calls fail: a failure at
+    // a chosen point of a long run.
+    void refuseAfter(std::u16string operation, int skip, int times = 1);
     // Every call of the operation fails until clear().
     void refuseAlways(std::u16string operation);
     void clear();
@@ -27,6 +30,7 @@ private:
     struct Rule {
         std::u16string operation;
         int remaining;  // < 0: always
+        int skip = 0;   // calls that go through first
     };
     std::vector<Rule> rules_;
 };

@@ -88,6 +88,12 @@ void addIoComments(Drawing& d) {
     };
     for (int i = 0; i < 4; ++i)
         insert(d, u"IO_COMMENT", {170, 240.0 - 22 * i, 0}, u"IO", rows[i]);
+    // A two-line comment: two attributes with the TAG JCMNT2 in one reference.
+    auto attributes = d.attributesOf(
+        u"IO_COMMENT2",
+        {{u"PIN1", u"5"}, {u"IOADRS", u"X004"}, {u"JCMNT1", u"予備"}, {u"JCMNT2", u"上段"}});
+    attributes.back().value = u"下段";
+    d.addInsert({u"IO_COMMENT2", {170, 152, 0}, u"IO", attributes});
 }
 
 void addDevices(Drawing& d) {
@@ -146,6 +152,12 @@ void defineSampleBlocks(Drawing& d) {
                             {u"IOADRS", u"I/Oアドレス"},
                             {u"JCMNT1", u"コメント１"},
                             {u"JCMNT2", u"コメント２"}}));
+    d.defineBlock(boxBlock(u"IO_COMMENT2", 60, 22,
+                           {{u"PIN1", u"ピン番号"},
+                            {u"IOADRS", u"I/Oアドレス"},
+                            {u"JCMNT1", u"コメント１"},
+                            {u"JCMNT2", u"コメント２"},
+                            {u"JCMNT2", u"コメント２（下段）"}}));
     d.defineBlock(boxBlock(
         u"DEVICE", 34, 18,
         {{u"NAME", u"機器名"}, {u"NAME1", u"機器名１"}, {u"SPEC", u"仕様"}, {u"TYPE", u"型式"}}));

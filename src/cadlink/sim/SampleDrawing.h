@@ -13,7 +13,8 @@ inline constexpr char16_t kSampleUnlockedLookalike[] = u"NOTE2";
 inline constexpr Point kSampleSheetLowerLeft{0, 0, 0}, kSampleSheetUpperRight{420, 297, 0};
 
 // Fills an empty drawing with a drawing of the kind the program serves: Japanese wire numbers
-// in a column and a row, I/O comment blocks (PIN1, IOADRS, JCMNT1, JCMNT2), device blocks
+// in a column and a row, I/O comment blocks (PIN1, IOADRS, JCMNT1, JCMNT2; one of them carries
+// JCMNT2 twice), device blocks
 // (NAME, NAME1, SPEC, TYPE), wire-number blocks (SENBAN), two title blocks with the fields of
 // the built-in TAG groups, and a locked layer holding some texts and blocks.
 void loadSampleDrawing(Drawing& drawing);
