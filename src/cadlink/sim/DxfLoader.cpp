@@ -342,9 +342,15 @@ const DxfBinding::Entry* DxfBinding::find(EntityId id) const {
 
 DxfBinding loadDrawing(const GroupStream& stream, const dxf::TextRules& text, Drawing& drawing) {
     DxfBinding binding = Loader(stream, text, drawing).run();
+    // Above every handle in use, whatever $HANDSEED says: some writers leave it behind.
     EntityId seed = 1;
-    if (const auto at = readHeader(stream).handSeed)
-        seed = dxf::parseHexHandle(stream.value(*at)).value_or(seed);
+    const auto seedAt = readHeader(stream).handSeed;
+    if (seedAt)
+        seed = dxf::parseHexHandle(stream.value(*seedAt)).value_or(seed);
+    for (std::size_t i = 0; i < stream.size(); ++i)
+        if (dxf::isOwnHandleCode(stream.code(i)) && i != seedAt)
+            if (const auto h = dxf::parseHexHandle(stream.value(i)); h && *h >= seed)
+                seed = *h + 1;
     drawing.setHandleSeed(seed);
     return binding;
 }
