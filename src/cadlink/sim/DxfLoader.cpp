@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cadlink/sim/dxf/DxfError.h"
 #include "cadlink/sim/dxf/StructureCheck.h"
 
 namespace tavor::cad::sim {
@@ -72,6 +73,8 @@ private:
     void entity(std::string_view type, GroupRange r);
     void blockEntity(std::string_view type, GroupRange r);
     std::optional<Shape> shapeOf(std::string_view type, GroupRange r, const EntityFields& f);
+    // The shape, or none when its numbers cannot be read.
+    std::optional<Shape> drawnShapeOf(std::string_view type, GroupRange r, const EntityFields& f);
     void readText(const EntityFields& f, GroupRange r, TextProps& t) const;
     EntityId idOf(const EntityFields& f, bool& hasHandle);
     // The POLYLINE whose vertices have all been read, relative to `base`.
@@ -208,11 +211,20 @@ void Loader::entity(std::string_view type, GroupRange r) {
         binding_.add({id, r, {}, hasHandle});
         if (f.integer(66) == 1)
             insert_ = &e;
-    } else if (auto shape = shapeOf(type, r, f)) {
+    } else if (auto shape = drawnShapeOf(type, r, f)) {
         if (type == "POLYLINE")
             polyline_ = std::move(shape);
         else
             d_.addShape(std::move(*shape));
+    }
+}
+
+std::optional<Shape> Loader::drawnShapeOf(std::string_view type, GroupRange r,
+                                          const EntityFields& f) {
+    try {
+        return shapeOf(type, r, f);
+    } catch (const dxf::DxfError&) {
+        return std::nullopt;  // numbers it cannot read (a decimal comma): kept, not drawn
     }
 }
 
@@ -281,7 +293,7 @@ void Loader::blockEntity(std::string_view type, GroupRange r) {
     } else if (type == "LINE") {
         e.from = minus(f.point(10), blockBase_);
         e.to = minus(f.point(11), blockBase_);
-    } else if (auto shape = shapeOf(type, r, f)) {
+    } else if (auto shape = drawnShapeOf(type, r, f)) {
         if (type == "POLYLINE") {
             polyline_ = std::move(shape);
         } else {

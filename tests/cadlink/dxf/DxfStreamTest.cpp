@@ -16,8 +16,10 @@ using namespace cad::sim;
 using dxf::DxfError;
 using dxf::GroupStream;
 
-std::string replaceAll(std::string s, std::string_view from, std::string_view to) {
-    for (std::size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + to.size()))
+// Replaces `from` by `to`, everywhere or only the first `times` times.
+std::string replaceAll(std::string s, std::string_view from, std::string_view to, int times = -1) {
+    for (std::size_t at = s.find(from); at != std::string::npos && times-- != 0;
+         at = s.find(from, at + to.size()))
         s.replace(at, from.size(), to);
     return s;
 }
@@ -61,6 +63,9 @@ std::vector<RoundTripCase> roundTripCases() {
         {"no_final_newline", noFinalNewline},
         {"r12_without_handles_with_comment", r12},
         {"binary", toBinary(lf)},
+        // A writer's slip that real files have: header variables after ENDSEC, then another.
+        {"stray_endsec_after_header_variables",
+         replaceAll(lf, "0\nENDSEC\n", "0\nENDSEC\n9\n$DIMASZ\n40\n2.5\n0\nENDSEC\n", 1)},
     };
 }
 

@@ -60,8 +60,8 @@ void checkStructure(const GroupStream& s) {
                 sectionName = i + 1 < s.size() && s.code(i + 1) == 2 ? trimBlanks(s.value(i + 1))
                                                                      : std::string_view("?");
             } else if (recordType == "ENDSEC") {
-                if (!openSection)
-                    throw DxfError(s.placeOf(i) + ": ENDSEC without a section.");
+                // A second ENDSEC after stray header variables is a known writer's slip
+                // that readers pass over; the file is kept as it is.
                 openSection.reset();
             } else if (recordType == "EOF") {
                 if (openSection)
