@@ -35,6 +35,42 @@ std::u16string_view valueOf(std::u16string_view raw) {
     return v;
 }
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// Encodings in which a line break is the bytes CR and LF and no character's bytes contain them.
+bool byteOriented(TextEncoding e) {
+    return e == TextEncoding::Ansi || e == TextEncoding::Cp932 || e == TextEncoding::Utf8 ||
+           e == TextEncoding::Utf8Bom;
+}
+
+std::u16string decodeLine(std::string_view bytes, TextEncoding e) {
+    return e == TextEncoding::Utf8 || e == TextEncoding::Utf8Bom ? fromUtf8(bytes)
+                                                                 : decodeCodePage(bytes, e);
+}
+
+std::string encodeLine(std::u16string_view text, TextEncoding e) {
+    return e == TextEncoding::Utf8 || e == TextEncoding::Utf8Bom ? toUtf8(text)
+                                                                 : encodeCodePage(text, e);
+}
+
+// Splits at CR, LF or CR LF, as splitLines does for text; the break ending the file ends the
+// last line and adds none.
+std::vector<std::string> splitByteLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        lines.emplace_back(bytes.substr(start, i - start));
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
 }  // namespace
 
 IniFile::IniFile(std::filesystem::path file)
@@ -44,12 +80,22 @@ IniFile::IniFile(std::filesystem::path file)
         return;
     DecodedText decoded = decodeText(*bytes);
     encoding_ = decoded.encoding;
+    std::vector<Line> read;
+    if (byteOriented(encoding_)) {
+        std::string_view body = *bytes;
+        if (encoding_ == TextEncoding::Utf8Bom)
+            body.remove_prefix(kUtf8Bom.size());
+        for (std::string& b : splitByteLines(body))
+            read.push_back({decodeLine(b, encoding_), {}, {}, std::move(b)});
+    } else {
+        std::vector<std::u16string> raw = splitLines(decoded.text);
+        if (!raw.empty() && raw.back().empty())
+            raw.pop_back();  // the break that ends the last line
+        for (auto& r : raw)
+            read.push_back({std::move(r), {}, {}, std::nullopt});
+    }
     std::u16string section;
-    std::vector<std::u16string> raw = splitLines(decoded.text);
-    if (!raw.empty() && raw.back().empty())
-        raw.pop_back();  // the break that ends the last line
-    for (auto& r : raw) {
-        Line line{std::move(r), {}, {}};
+    for (Line& line : read) {
         if (auto s = sectionOf(line.raw)) {
             section = *s;
         } else if (const auto eq = line.raw.find(u'=');
@@ -103,21 +149,25 @@ void IniFile::writeString(std::u16string_view section, std::u16string_view key,
     for (auto& l : lines_)
         if (!l.key.empty() && sameName(l.section, section) && sameName(l.key, key)) {
             l.raw = std::move(raw);
+            l.bytes.reset();
             return;
         }
     // A new key goes after the last line of its section, or into a new section at the end.
     auto last = std::find_if(lines_.rbegin(), lines_.rend(),
                              [&](const Line& l) { return sameName(l.section, section); });
     if (last == lines_.rend()) {
-        lines_.push_back({u"[" + std::u16string(section) + u"]", std::u16string(section), {}});
-        lines_.push_back({std::move(raw), std::u16string(section), std::u16string(key)});
+        lines_.push_back(
+            {u"[" + std::u16string(section) + u"]", std::u16string(section), {}, std::nullopt});
+        lines_.push_back(
+            {std::move(raw), std::u16string(section), std::u16string(key), std::nullopt});
         return;
     }
     auto pos = last.base();
     while (pos != lines_.begin() && isBlank(std::prev(pos)->raw) && std::prev(pos)->key.empty() &&
            !sectionOf(std::prev(pos)->raw))
         --pos;  // keep the blank lines that separate sections after the new key
-    lines_.insert(pos, {std::move(raw), std::u16string(section), std::u16string(key)});
+    lines_.insert(pos,
+                  {std::move(raw), std::u16string(section), std::u16string(key), std::nullopt});
 }
 
 void IniFile::writeInteger(std::u16string_view section, std::u16string_view key, int value) {
@@ -134,7 +184,21 @@ bool IniFile::save() const {
         text += l.raw;
         text += u"\r\n";
     }
-    return writeFileAtomically(file_, encodeText(text, encodingThatKeeps(text, encoding_)));
+    // Only lines encoded anew decide whether the file's encoding can hold them.
+    std::u16string fresh;
+    for (const auto& l : lines_)
+        if (!l.bytes)
+            fresh += l.raw;
+    const TextEncoding out = encodingThatKeeps(fresh, encoding_);
+    if (out != encoding_ || !byteOriented(out))
+        return writeFileAtomically(file_, encodeText(text, out));
+    // Unchanged lines go back byte for byte; only what the program wrote is encoded anew.
+    std::string bytes(out == TextEncoding::Utf8Bom ? kUtf8Bom : std::string_view());
+    for (const auto& l : lines_) {
+        bytes += l.bytes ? *l.bytes : encodeLine(l.raw, out);
+        bytes += "\r\n";
+    }
+    return writeFileAtomically(file_, bytes);
 }
 
 }  // namespace tavor

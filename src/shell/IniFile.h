@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ private:
         std::u16string raw;
         std::u16string section;  // the section the line belongs to
         std::u16string key;      // empty unless the line is key=value
+        // The line's bytes as read, while the line is unchanged (byte-oriented encodings only),
+        // so that a line that is no valid text is written back as it was, not as U+FFFD.
+        std::optional<std::string> bytes;
     };
     const Line* find(std::u16string_view section, std::u16string_view key) const;
 

@@ -1,51 +1,58 @@
 // The settings file: the executable's path with ".ini", read at create and written at close.
 #include "shell/IniFile.h"
+#include "shell/Setting.h"
 #include "shell/TTavorMainForm.h"
 
 namespace tavor {
 
-namespace {
-constexpr std::u16string_view kSection = u"TavorEdit";
+// Every key of the file, once: read in this order (the keys that are only written skipped) and
+// written in this order.
+std::vector<Setting> TTavorMainForm::settings() {
+    const ScreenSize screen = services_.platform.screenSize();
+    // A TAG list index is remembered as read, to be applied once the lists are loaded.
+    const auto tagIndex = [this](std::u16string_view key, TComboBox& combo, int& remembered) {
+        return Setting{kSettingsSection, key,
+                       [this, key, &combo, &remembered](const IniFile& ini) {
+                           remembered = ini.readInteger(kSettingsSection, key, 0);
+                           selectItem(combo, remembered);
+                       },
+                       [key, &combo](IniFile& ini) {
+                           ini.writeInteger(kSettingsSection, key, combo.itemIndex);
+                       }};
+    };
+    return {
+        integerSetting(u"Left", Left, (screen.width - ClientWidth) / 2),
+        integerSetting(u"Top", Top, (screen.height - ClientHeight) / 2),
+        writtenText(u"Target", u"ProgID", [this] { return targetProgID; }),
+        flagSetting(u"Sort", CheckBox1.checked, true),
+        writtenText(kSettingsSection, u"AttTag", [this] { return ComboBox1.text.get(); }),
+        tagIndex(u"AttTagIndex2", ComboBox2, savedTagIndex2_),
+        flagSetting(u"Cursor", CheckBox2.checked, true),
+        tagIndex(u"AttTagIndex1", ComboBox1, savedTagIndex1_),
+        flagSetting(u"Sentou", CheckBox3.checked, false),
+        flagSetting(u"UpperCase", CheckBox4.checked, true),
+        flagSetting(u"Enter", CheckBox5.checked, true),
+        flagSetting(u"ZoomCenter", CheckBox6.checked, false),
+        flagSetting(u"AttEnter", CheckBox7.checked, true),
+        flagSetting(u"AttEnterDown", CheckBox8.checked, true),
+        flagSetting(u"ZoomCenter2", CheckBox9.checked, false),
+    };
 }
 
 void TTavorMainForm::readSettings() {
     const IniFile ini(settingsPath());
-    const ScreenSize screen = services_.platform.screenSize();
-    Left = ini.readInteger(kSection, u"Left", (screen.width - ClientWidth) / 2);
-    Top = ini.readInteger(kSection, u"Top", (screen.height - ClientHeight) / 2);
-    CheckBox1.checked = ini.readBool(kSection, u"Sort", true);
-    savedTagIndex2_ = ini.readInteger(kSection, u"AttTagIndex2", 0);
-    selectItem(ComboBox2, savedTagIndex2_);
-    CheckBox2.checked = ini.readBool(kSection, u"Cursor", true);
-    savedTagIndex1_ = ini.readInteger(kSection, u"AttTagIndex1", 0);
-    selectItem(ComboBox1, savedTagIndex1_);
-    CheckBox3.checked = ini.readBool(kSection, u"Sentou", false);
-    CheckBox4.checked = ini.readBool(kSection, u"UpperCase", true);
-    CheckBox5.checked = ini.readBool(kSection, u"Enter", true);
-    CheckBox6.checked = ini.readBool(kSection, u"ZoomCenter", false);
-    CheckBox7.checked = ini.readBool(kSection, u"AttEnter", true);
-    CheckBox8.checked = ini.readBool(kSection, u"AttEnterDown", true);
-    CheckBox9.checked = ini.readBool(kSection, u"ZoomCenter2", false);
+    for (const Setting& s : settings())
+        if (s.read)
+            s.read(ini);
 }
 
 void TTavorMainForm::writeSettings() {
     IniFile ini(settingsPath());
-    ini.writeInteger(kSection, u"Left", Left);
-    ini.writeInteger(kSection, u"Top", Top);
-    ini.writeString(u"Target", u"ProgID", targetProgID);
-    ini.writeBool(kSection, u"Sort", CheckBox1.checked);
-    ini.writeString(kSection, u"AttTag", ComboBox1.text);
-    ini.writeInteger(kSection, u"AttTagIndex2", ComboBox2.itemIndex);
-    ini.writeBool(kSection, u"Cursor", CheckBox2.checked);
-    ini.writeInteger(kSection, u"AttTagIndex1", ComboBox1.itemIndex);
-    ini.writeBool(kSection, u"Sentou", CheckBox3.checked);
-    ini.writeBool(kSection, u"UpperCase", CheckBox4.checked);
-    ini.writeBool(kSection, u"Enter", CheckBox5.checked);
-    ini.writeBool(kSection, u"ZoomCenter", CheckBox6.checked);
-    ini.writeBool(kSection, u"AttEnter", CheckBox7.checked);
-    ini.writeBool(kSection, u"AttEnterDown", CheckBox8.checked);
-    ini.writeBool(kSection, u"ZoomCenter2", CheckBox9.checked);
-    ini.save();
+    for (const Setting& s : settings())
+        s.write(ini);
+    if (!ini.save())
+        services_.platform.messageBox(settingsPath().u16string() + u"\r\nを保存できません．",
+                                      u"TavordeskEdit", MessageKind::Warning, MessageButtons::Ok);
 }
 
 }  // namespace tavor

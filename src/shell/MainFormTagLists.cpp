@@ -26,11 +26,15 @@ void TTavorMainForm::reloadTagList(TagListFile& file, TComboBox& combo) {
     }
     const int remembered = combo.itemIndex;
     auto lines = file.load(TagListFile::Lines::NonBlank);
-    if (!lines)
-        return;  // unreadable: the items stay as they were
+    if (!lines) {
+        // The items stay as they were, and the user learns why nothing changed.
+        services_.platform.messageBox(displayPath(file.path()) + u"\r\nを読み込めません．",
+                                      u"TavordeskEdit", MessageKind::Warning, MessageButtons::Ok);
+        return;
+    }
     setSortedItems(combo, std::move(*lines));
-    if (!combo.items.get().empty())
-        selectItem(combo, remembered);
+    // An emptied list leaves the box empty, in the core as on the screen.
+    selectItem(combo, remembered);
 }
 
 void TTavorMainForm::editTagList(const TagListFile& file) {

@@ -29,7 +29,8 @@ TTavorMainForm::TTavorMainForm(MainFormServices services)
       services_(std::move(services)),
       textTagList_(services_.executable.parent_path() / kTextTagListFile),
       gridTagList_(services_.executable.parent_path() / kGridTagListFile),
-      textTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad) {
+      textTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad),
+      searchTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad) {
     SpeedButton2.enabled = false;
     SpeedButton6.enabled = false;
     SpeedButton7.enabled = false;  // no command enables it
@@ -70,7 +71,7 @@ void TTavorMainForm::FormCreate() {
     PageControl1.activePageIndex = 0;
     SynEdit1.clear();
     readSettings();
-    Edit3.upperCase = CheckBox4.checked.get();
+    searchTab_.applyUpperCase();
     loadTagListAtStart(textTagList_, ComboBox1, savedTagIndex1_);
     loadTagListAtStart(gridTagList_, ComboBox2, savedTagIndex2_);
     services_.cad.RegisterMessageFilter();
@@ -78,7 +79,9 @@ void TTavorMainForm::FormCreate() {
 
 void TTavorMainForm::FormCloseQuery() {
     writeSettings();
-    textTagList_.save(ComboBox1.items);
+    if (!textTagList_.save(ComboBox1.items))
+        services_.platform.messageBox(textTagList_.path().u16string() + u"\r\nを保存できません．",
+                                      u"TavordeskEdit", MessageKind::Warning, MessageButtons::Ok);
 }
 
 void TTavorMainForm::FormDestroy() {

@@ -10,7 +10,10 @@
 #include "convert/TavorKasanForm.h"
 #include "convert/TavorRenbanForm.h"
 #include "convert/TavorTikanForm.h"
+#include "search/SearchTab.h"
+#include "search/SearchTabControls.h"
 #include "shell/RunGate.h"
+#include "shell/Setting.h"
 #include "texttab/TagListFile.h"
 #include "texttab/Tavor.h"
 #include "texttab/TextTab.h"
@@ -45,7 +48,9 @@ struct MainFormServices {
 
 // The main window as state and handlers, with no toolkit behind it. The Qt skin binds every
 // control to a widget; tests drive the handlers directly.
-class TTavorMainForm final : public EditorCommandHost, public TextTabControls {
+class TTavorMainForm final : public EditorCommandHost,
+                             public TextTabControls,
+                             public SearchTabControls {
 public:
     explicit TTavorMainForm(MainFormServices services);
     TTavorMainForm(const TTavorMainForm&) = delete;
@@ -83,6 +88,18 @@ public:
     void attachDialogs(TavorDialogs& dialogs);
     EditorCommands& editorCommands() { return *editorCommands_; }
 
+    // The search tab (MainFormSearchTab.cpp). The search button also stops the running search,
+    // which the gate always lets through.
+    void SpeedButton14Click();         // search, or stop the search
+    void SpeedButton15Click();         // write every changed hit back
+    bool Edit3KeyPress(char16_t key);  // Enter searches; true when swallowed
+    void CheckBox3Click();             // prefix match: search again
+    void CheckBox4Click();             // upper case: search again
+    void StringGrid2Click();           // the current row moved
+    HitRowLook StringGrid2DrawCell(int row);
+    void StringGrid2GetEditText(int col, int row);
+    void StringGrid2KeyDown(KeyCode& key, ShiftState shift);
+
     void AG1Click();  // edit the grid tab's TAG list in the text editor
     void AG2Click();  // reload the grid tab's TAG list
     void AG3Click();  // edit the text tab's TAG list in the text editor
@@ -119,24 +136,9 @@ public:
     GridState StringGrid1{5, 2, 1, 1};
     TProgressBar ProgressBar1{u"ProgressBar1"};
 
-    // Tab 3: search
-    TLabel Label7{u"Label7", u"検索 (部分一致)"};
-    TEdit Edit3{u"Edit3"};
-    const std::u16string Edit3Hint = u"[Enter]で検索（ワイルドカード * ? が使えます)";
-    TLabel Label8{u"Label8", u"Enter=検索"};
-    TSpeedButton SpeedButton14{u"SpeedButton14", u"検索"};
-    TSpeedButton SpeedButton15{u"SpeedButton15", u"更新"};
-    TLabel Label6{u"Label6"};
-    TCheckBox CheckBox3{u"CheckBox3", u"先頭一致"};
-    TCheckBox CheckBox4{u"CheckBox4", u"a->A"};
-    TCheckBox CheckBox8{u"CheckBox8", u"Enter=[↓]"};
-    TCheckBox CheckBox5{u"CheckBox5", u"Enter=更新"};
-    GridState StringGrid2{1, 1, 0, 0};
-    Property<int> StringGrid2Width{0};  // the grid's client width, reported by the skin
-
     // Fields shared by the tabs' commands
     std::u16string targetProgID;
-    int sgUndoCnt = 0, sgUndoCnt2 = 0;
+    int sgUndoCnt = 0;
     int startCol = -1, startRow = -1, moveCol = 0, moveRow = 0;
 
     TPopupMenu1 PopupMenu1;
@@ -159,6 +161,7 @@ private:
     void bringProgramToFront();
     void wireMenus();
     void refreshTextTabStatus();
+    std::vector<Setting> settings();
     void readSettings();
     void writeSettings();
     void loadTagListAtStart(TagListFile& file, TComboBox& combo, int savedIndex);
@@ -172,6 +175,7 @@ private:
     TagListFile textTagList_, gridTagList_;
     int savedTagIndex1_ = 0, savedTagIndex2_ = 0;  // as read, before any list was loaded
     TextTab textTab_;
+    SearchTab searchTab_;
 };
 
 }  // namespace tavor

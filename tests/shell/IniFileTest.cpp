@@ -58,6 +58,20 @@ TEST(IniFile, RoundTripsJapaneseInTheEncodingItWasReadIn) {
     EXPECT_EQ(back.text, u"[TavorEdit]\r\nAttTag=NAME:機器名\r\n");
 }
 
+TEST(IniFile, LinesThatAreNoValidTextGoBackByteForByte) {
+    test::TempDir dir;
+    // Shift-JIS "線番" in a foreign key, and a line whose bytes no code page decodes.
+    const std::string foreign = "[Mine]\r\nname=\x90\xfc\x94\xd4\r\nbad=\x81\x20\xff\xfe\x80\r\n";
+    dir.write("a.ini", foreign + "[TavorEdit]\r\nLeft=1\r\n");
+    IniFile ini(dir / "a.ini");
+    EXPECT_EQ(ini.readString(u"Mine", u"name", u""), u"線番");
+    ini.writeInteger(u"TavorEdit", u"Left", 2);
+    ini.writeString(u"TavorEdit", u"AttTag", u"NAME:機器名");
+    ASSERT_TRUE(ini.save());
+    EXPECT_EQ(dir.read("a.ini"),
+              foreign + "[TavorEdit]\r\nLeft=2\r\nAttTag=NAME:\x8b\x40\x8a\xed\x96\xbc\r\n");
+}
+
 TEST(IniFile, BinaryGarbageNeverStopsReadingAndGivesFallbacks) {
     test::TempDir dir;
     std::string junk;

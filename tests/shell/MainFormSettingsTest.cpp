@@ -80,6 +80,18 @@ TEST(MainFormSettings, AnEmptyOrBinarySettingsFileNeverStopsTheStart) {
     }
 }
 
+TEST(MainFormSettings, AFailedWriteIsToldAndNeverTakenForSuccess) {
+    MainFormRig rig;
+    // A folder where the files should be: neither can be written.
+    std::filesystem::create_directory(rig.iniPath());
+    std::filesystem::create_directory(rig.dir / "TavorEditTagList.txt");
+    rig.form.FormCloseQuery();
+    ASSERT_EQ(rig.platform.messages.size(), 2u);
+    EXPECT_EQ(rig.platform.messages[0].text, rig.iniPath().u16string() + u"\r\nを保存できません．");
+    EXPECT_EQ(rig.platform.messages[1].text,
+              (rig.dir / "TavorEditTagList.txt").u16string() + u"\r\nを保存できません．");
+}
+
 TEST(MainFormSettings, KeysAndSectionsThatTheUserAddedSurviveTheClose) {
     MainFormRig rig(false);
     rig.dir.write("tavordesk.ini",

@@ -59,6 +59,30 @@ TEST(MainFormTagLists, ReloadDropsBlankLinesAndKeepsTheIndexNotTheText) {
     EXPECT_EQ(rig.form.ComboBox1.itemIndex.get(), 0);  // the index is beyond the new list
 }
 
+TEST(MainFormTagLists, AReloadThatEmptiesTheListEmptiesTheBoxToo) {
+    MainFormRig rig;
+    ASSERT_FALSE(rig.form.ComboBox1.text.get().empty());
+    rig.dir.write("TavorEditTagList.txt", "\r\n \r\n");
+    rig.form.AG4Click();
+    EXPECT_TRUE(rig.form.ComboBox1.items.get().empty());
+    EXPECT_EQ(rig.form.ComboBox1.itemIndex.get(), -1);
+    EXPECT_EQ(rig.form.ComboBox1.text.get(), u"");
+}
+
+#ifdef __linux__
+// A file that exists but cannot be read, even by root: a link to memory no read may touch.
+TEST(MainFormTagLists, AReloadOfAnUnreadableFileSaysSoAndKeepsTheItems) {
+    MainFormRig rig;
+    const Items before = rig.form.ComboBox2.items;
+    std::filesystem::create_symlink("/proc/self/mem", rig.dir / "TavorEdit2ATagList.txt");
+    rig.form.AG2Click();
+    ASSERT_EQ(rig.platform.messages.size(), 1u);
+    EXPECT_EQ(rig.platform.messages[0].text,
+              (rig.dir / "TavorEdit2ATagList.txt").u16string() + u"\r\nを読み込めません．");
+    EXPECT_EQ(rig.form.ComboBox2.items.get(), before);
+}
+#endif
+
 TEST(MainFormTagLists, ReloadAndEditOfAMissingFileOnlySayThatItIsMissing) {
     MainFormRig rig;
     const Items before = rig.form.ComboBox2.items;

@@ -86,11 +86,11 @@ TEST_F(TextAlignmentTest, AFailingCallEndsTheRunWithTheMessage) {
 }
 
 TEST_F(TextAlignmentTest, AnErasedTemplateEndsTheRunWithTheMessageAsTheUpdateDoes) {
-    align({u"A", u"B", u""});
-    rig.drawing().erase(*cad::sim::parseHandle(b));
+    align({u"", u"B", u"C"});  // the first text goes; its line now needs a copy of the template
+    rig.drawing().erase(*cad::sim::parseHandle(c));  // the template: the last entry's text
     align({u"A", u"B", u"C"});
     EXPECT_EQ(rig.platform.lastMessageText(), u"エラーのため、更新処理を中止しました．");
-    EXPECT_EQ(rig.textsInDrawing(), (S{"A@10,50"}));
+    EXPECT_EQ(rig.textsInDrawing(), (S{"B@10,45"}));
 }
 
 TEST(TextAlignmentAttrTest, FewerThanTwoRecordsDoNothing) {
