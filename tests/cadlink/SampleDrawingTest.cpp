@@ -49,6 +49,8 @@ TEST(SampleDrawingTest, ServesEveryBuiltInTagGroup) {
     const auto doc = rig.document();
     using Tags = std::set<std::u16string>;
     EXPECT_EQ(tagsInDrawing(*doc, u"IO_COMMENT"), (Tags{u"PIN1", u"IOADRS", u"JCMNT1", u"JCMNT2"}));
+    EXPECT_EQ(tagsInDrawing(*doc, u"IO_COMMENT2"),
+              (Tags{u"PIN1", u"IOADRS", u"JCMNT1", u"JCMNT2"}));
     EXPECT_EQ(tagsInDrawing(*doc, u"DEVICE"), (Tags{u"NAME", u"NAME1", u"SPEC", u"TYPE"}));
     EXPECT_EQ(tagsInDrawing(*doc, u"SENBAN"), (Tags{u"SENBAN"}));
     EXPECT_EQ(tagsInDrawing(*doc, u"FRAME_KVB").size(), 14u);
