@@ -33,6 +33,9 @@ void TTavorMainForm::wireMenus() {
     wire(gate, m1.AG3, [this] { AG3Click(); });
     wire(gate, m1.AG4, [this] { AG4Click(); });
 
+    wire(gate, PopupMenu2.N40, [this] { gridTab_.sortByText(); });
+    wire(gate, PopupMenu2.N41, [this] { gridTab_.sortByNumber(); });
+    wire(gate, PopupMenu2.N43, [this] { gridTab_.sortByAcquisition(); });
     wire(gate, PopupMenu2.AG1, [this] { AG1Click(); });
     wire(gate, PopupMenu2.AG2, [this] { AG2Click(); });
 }

@@ -30,7 +30,12 @@ TTavorMainForm::TTavorMainForm(MainFormServices services)
       textTagList_(services_.executable.parent_path() / kTextTagListFile),
       gridTagList_(services_.executable.parent_path() / kGridTagListFile),
       textTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad),
-      searchTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad) {
+      searchTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad),
+      gridTab_(*this, {services_.platform, gate.stop, StatusBar1}, services_.cad, [this] {
+          Label1.caption = u"";
+          Label2.caption = u"";
+          ATTmode = true;
+      }) {
     SpeedButton2.enabled = false;
     SpeedButton6.enabled = false;
     SpeedButton7.enabled = false;  // no command enables it
@@ -120,6 +125,7 @@ void TTavorMainForm::selectItem(TComboBox& combo, int index) {
 void TTavorMainForm::attachDialogs(TavorDialogs& dialogs) {
     editorCommands_ = std::make_unique<EditorCommands>(
         *this, dialogs.TavorTikanForm, dialogs.TavorKasanForm, dialogs.TavorRenbanForm);
+    attForm_ = &dialogs.TavorAttForm;
     wireMenus();
 }
 

@@ -4,6 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "attrgrid/GridTab.h"
+#include "attrgrid/GridTabControls.h"
+#include "attrgrid/TTavorAttForm.h"
 #include "convert/EditorCommandHost.h"
 #include "convert/EditorCommands.h"
 #include "convert/PopupMenus.h"
@@ -31,10 +34,12 @@ class CadLink;
 
 // The dialogs, created once after the main window and reused for the life of the process.
 struct TavorDialogs {
-    explicit TavorDialogs(EditorCommandHost& mainForm) : TavorRenbanForm(mainForm) {}
+    explicit TavorDialogs(EditorCommandHost& mainForm)
+        : TavorRenbanForm(mainForm), TavorAttForm(mainForm.platform()) {}
     TTavorTikanForm TavorTikanForm;
     TTavorKasanForm TavorKasanForm;
     TTavorRenbanForm TavorRenbanForm;
+    TTavorAttForm TavorAttForm;
 };
 
 // What the main form is built on: the platform, the line editor of the text tab, the CAD link,
@@ -50,6 +55,7 @@ struct MainFormServices {
 // control to a widget; tests drive the handlers directly.
 class TTavorMainForm final : public EditorCommandHost,
                              public TextTabControls,
+                             public GridTabControls,
                              public SearchTabControls {
 public:
     explicit TTavorMainForm(MainFormServices services);
@@ -100,6 +106,24 @@ public:
     void StringGrid2GetEditText(int col, int row);
     void StringGrid2KeyDown(KeyCode& key, ShiftState shift);
 
+    // The grid tab (MainFormGridTab.cpp). Its stop button acts while the acquisition runs.
+    void SpeedButton10Click();  // acquisition
+    void SpeedButton11Click();  // write every linked cell back
+    void SpeedButton12Click();  // stop the acquisition
+    void SpeedButton13Click();  // undo the last group again
+    void StringGrid1Click();    // the current cell moved, or was clicked
+    void StringGrid1FixedCellClick(int col, int row);
+    void StringGrid1MouseDown(int col, int row, bool leftButton);
+    void StringGrid1MouseMove(int col, int row);
+    void StringGrid1MouseUp();
+    void StringGrid1GetEditText(int col, int row);
+    void StringGrid1KeyDown(KeyCode& key, ShiftState shift);
+    CellChange StringGrid1DrawCell(int col, int row) const;
+    void N40Click();           // sort by the current column as text (SpeedButton16)
+    void N41Click();           // ... as numbers (SpeedButton17)
+    void N43Click();           // back to the order of acquisition (SpeedButton18)
+    void SpeedButton9Click();  // the TAG list dialog
+
     void AG1Click();  // edit the grid tab's TAG list in the text editor
     void AG2Click();  // reload the grid tab's TAG list
     void AG3Click();  // edit the text tab's TAG list in the text editor
@@ -119,27 +143,8 @@ public:
     TStatusBar StatusBar1{u"StatusBar1", {150, 100}};
     TTimer Timer1{u"Timer1", 200};
 
-    // Tab 2: the attribute grid
-    TComboBox ComboBox2{u"ComboBox2"};
-    TSpeedButton SpeedButton10{u"SpeedButton10", u"取得"};
-    TSpeedButton SpeedButton12{u"SpeedButton12", u"中止"};
-    TSpeedButton SpeedButton11{u"SpeedButton11", u"更新"};
-    TSpeedButton SpeedButton13{u"SpeedButton13", u"UNDO"};
-    TLabel Label5{u"Label5"};
-    TCheckBox CheckBox2{u"CheckBox2", u"Enter=[ ↓ ]"};
-    TCheckBox CheckBox7{u"CheckBox7", u"Enter = 更新"};
-    TCheckBox CheckBox6{u"CheckBox6", u"PAN (Zoom Center)"};
-    TLabel Label9{u"Label9", u"※[項目名] クリックですべて選択"};
-    TSpeedButton SpeedButton16{u"SpeedButton16", u"文字順"};
-    TSpeedButton SpeedButton17{u"SpeedButton17", u"数字順"};
-    TSpeedButton SpeedButton18{u"SpeedButton18", u"取得順"};
-    GridState StringGrid1{5, 2, 1, 1};
-    TProgressBar ProgressBar1{u"ProgressBar1"};
-
     // Fields shared by the tabs' commands
     std::u16string targetProgID;
-    int sgUndoCnt = 0;
-    int startCol = -1, startRow = -1, moveCol = 0, moveRow = 0;
 
     TPopupMenu1 PopupMenu1;
     TPopupMenu2 PopupMenu2;
@@ -176,6 +181,8 @@ private:
     int savedTagIndex1_ = 0, savedTagIndex2_ = 0;  // as read, before any list was loaded
     TextTab textTab_;
     SearchTab searchTab_;
+    GridTab gridTab_;
+    TTavorAttForm* attForm_ = nullptr;  // the TAG list dialog, once the dialogs exist
 };
 
 }  // namespace tavor
