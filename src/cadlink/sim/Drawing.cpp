@@ -174,7 +174,6 @@ void Drawing::swapIn(UndoStep& step) {
         touched_.insert(id);
     }
     ++revision_;
-    changed.notify();
 }
 
 bool Drawing::undo() {
@@ -183,6 +182,7 @@ bool Drawing::undo() {
         return false;
     swapIn(*step);
     history_.pushRedo(std::move(*step));
+    changed.notify();  // once the step is on the redo stack, for whoever asks canRedo()
     return true;
 }
 
@@ -192,6 +192,7 @@ bool Drawing::redo() {
         return false;
     swapIn(*step);
     history_.pushUndo(std::move(*step));
+    changed.notify();
     return true;
 }
 
