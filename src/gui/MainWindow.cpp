@@ -125,6 +125,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     form_.FormCloseQuery();  // it never refuses
     event->accept();
+    emit closed();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

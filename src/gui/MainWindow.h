@@ -34,6 +34,10 @@ public:
     QMenu* popupMenu1() const;
     QMenu* popupMenu2() const;
 
+signals:
+    // The window was closed: the program ends, whatever other windows it has open.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -106,6 +108,28 @@ TEST(MainWindow, TheEditorsCopyKeyRunsTheCopyCommandOnly) {
     QTest::keyClick(rig.editor, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(rig.editor->lineCount(), 0);
     EXPECT_EQ(rig.platform.clipboard, u"W-001");
+}
+
+TEST(MainWindow, ClosingItWritesTheSettingsAndEndsTheProgram) {
+    WindowRig rig;
+    rig.window.show();
+    QSignalSpy closed(&rig.window, &MainWindow::closed);
+    rig.window.close();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_TRUE(std::filesystem::exists(rig.dir / "tavordesk.ini"));
+}
+
+TEST(MainWindow, ALongTagLineDoesNotWidenTheGridTabsListPastTheBox) {
+    WindowRig rig;
+    rig.form.ComboBox2.items = {std::u16string(400, u'長') + u",A"};
+    rig.form.PageControl1.activePageIndex = 1;
+    rig.window.show();
+    auto* combo = rig.find<QComboBox>("ComboBox2");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&rig.window));
+    combo->showPopup();
+    QWidget* popup = combo->view()->window();
+    EXPECT_LE(popup->width(), combo->width());
+    combo->hidePopup();
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "gui/simcad/EntityGeometry.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QFontMetricsF>
 
 #include "gui/QtText.h"
@@ -111,6 +114,45 @@ QRectF entityBox(const cad::sim::Drawing& drawing, const cad::sim::EntityRecord&
         box = QRectF(at.x() - 2, at.y() - 2, 4, 4);
     }
     return box;
+}
+
+namespace {
+
+double distanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b) {
+    const QPointF ab = b - a;
+    const double len2 = QPointF::dotProduct(ab, ab);
+    const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / len2, 0.0, 1.0) : 0.0;
+    const QPointF d = p - (a + t * ab);
+    return std::sqrt(QPointF::dotProduct(d, d));
+}
+
+}  // namespace
+
+bool entityHit(const cad::sim::Drawing& drawing, const cad::sim::EntityRecord& entity,
+               const ViewTransform& view, const QPointF& at, double tolerance) {
+    const auto near = [&](const QRectF& box) {
+        return box.adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(at);
+    };
+    if (entity.kind != cad::sim::EntityKind::Insert)
+        return near(placeText(entity.text, view).box);
+    for (cad::sim::EntityId a : entity.attributes)
+        if (const auto* att = drawing.find(a); att && near(placeText(att->text, view).box))
+            return true;
+    bool drawsLines = false;
+    if (const auto* block = drawing.findBlock(entity.blockName)) {
+        const cad::Point& o = entity.blockInsertion;
+        for (const auto& e : block->entities) {
+            if (e.entityName != u"AcDbLine")
+                continue;
+            drawsLines = true;
+            const QPointF a = view.toScreen({o.x + e.from.x, o.y + e.from.y, 0});
+            const QPointF b = view.toScreen({o.x + e.to.x, o.y + e.to.y, 0});
+            if (distanceToSegment(at, a, b) <= tolerance)
+                return true;
+        }
+    }
+    // A block with nothing to draw shows as its insertion mark.
+    return !drawsLines && entity.attributes.empty() && near(entityBox(drawing, entity, view));
 }
 
 }  // namespace tavor::gui

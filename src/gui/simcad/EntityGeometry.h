@@ -22,4 +22,9 @@ TextPlacement placeText(const cad::sim::TextProps& text, const ViewTransform& vi
 QRectF entityBox(const cad::sim::Drawing& drawing, const cad::sim::EntityRecord& entity,
                  const ViewTransform& view);
 
+// Whether a view point touches what the entity draws, within `tolerance` pixels: a text's box,
+// a block reference's lines and attribute texts (not the empty inside of its figure).
+bool entityHit(const cad::sim::Drawing& drawing, const cad::sim::EntityRecord& entity,
+               const ViewTransform& view, const QPointF& at, double tolerance);
+
 }  // namespace tavor::gui

@@ -104,6 +104,19 @@ TEST_F(SimCadWindowTest, WindowLeftToRightTakesOnlyWhatLiesInside) {
     EXPECT_EQ(picked, (std::vector<std::u16string>{u"201", u"202"}));
 }
 
+TEST_F(SimCadWindowTest, AWindowByTwoClicksAsInACad) {
+    const auto picked =
+        pick({{cad::kFilterEntityType, u"INSERT"}, {cad::kFilterBlockName, u"SENBAN"}}, [&] {
+            // The first corner on empty paper, the second after a move.
+            const QPoint from = screenOf({50, 75, 0}), to = screenOf({105, 55, 0});
+            QTest::mouseClick(&view(), Qt::LeftButton, {}, from);
+            QTest::mouseMove(&view(), to);
+            QTest::mouseClick(&view(), Qt::LeftButton, {}, to);
+            QTest::keyClick(&view(), Qt::Key_Enter);
+        });
+    EXPECT_EQ(picked, (std::vector<std::u16string>{u"201", u"202"}));
+}
+
 TEST_F(SimCadWindowTest, EscapeCancelsThePick) {
     std::shared_ptr<cad::SelectionSet> set;
     cad::GetWorkSelectionSet(*app->GetActiveDocument(), set);
