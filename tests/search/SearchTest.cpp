@@ -320,3 +320,21 @@ TEST_F(SearchTest, ASearchWaitsForAnotherTabsCommand) {
 
 }  // namespace
 }  // namespace tavor::test
+
+namespace tavor::test {
+namespace {
+
+TEST(SearchTabStart, Edit3TakesTheUpperCaseModeFromTheSetting) {
+    MainFormRig upper;
+    EXPECT_TRUE(upper.form.Edit3.upperCase);
+
+    MainFormRig normal(false);
+    normal.dir.write("tavordesk.ini", "[TavorEdit]\r\nUpperCase=0\r\n");
+    normal.app.create();
+    EXPECT_FALSE(normal.form.Edit3.upperCase);
+    EXPECT_FALSE(normal.form.SpeedButton15.enabled);
+    EXPECT_EQ(normal.form.SpeedButton14.caption.get(), u"検索");
+}
+
+}  // namespace
+}  // namespace tavor::test
