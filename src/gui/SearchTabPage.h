@@ -4,6 +4,9 @@
 
 #include "gui/Bindings.h"
 
+class QBoxLayout;
+class QKeyEvent;
+
 namespace tavor {
 class TTavorMainForm;
 }
@@ -21,10 +24,20 @@ public:
 
     GridView* grid2() const { return grid2_; }
 
+protected:
+    // StringGrid2's keys while its cell editor is closed, and the mouse press that starts a
+    // click on it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void addPattern(QBoxLayout* page);
+    void addGrid(QBoxLayout* page);
+    bool gridKey(QKeyEvent* event);
+
     TTavorMainForm& form_;
     Bindings bind_;
     GridView* grid2_ = nullptr;
+    bool movedSincePress_ = false;  // the press already moved the current cell
 };
 
 }  // namespace tavor::gui
