@@ -2,6 +2,7 @@
 
 #include "gui/QtText.h"
 #include "gui/simcad/EntityGeometry.h"
+#include "gui/simcad/ShapePainter.h"
 
 namespace tavor::gui {
 
@@ -49,6 +50,8 @@ void paintInsert(QPainter& p, const Drawing& drawing, const EntityRecord& e,
             p.drawLine(view.toScreen({at.x + be.from.x, at.y + be.from.y, 0}),
                        view.toScreen({at.x + be.to.x, at.y + be.to.y, 0}));
         }
+        for (const auto& shape : block->shapes)
+            paintShape(p, shape, at, view, colour);
     }
     for (cad::sim::EntityId a : e.attributes)
         if (const auto* att = drawing.find(a))
@@ -87,6 +90,9 @@ void paintDrawing(QPainter& p, const Drawing& drawing, const ViewTransform& view
                   const PaintMarks& marks) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF area(0, 0, view.width, view.drawHeight);
+    // The context first, so the program's texts and blocks stay on top of it.
+    for (const auto& shape : drawing.shapes())
+        paintShape(p, shape, {}, view, layerColour(drawing, shape.layer));
     for (cad::sim::EntityId id : drawing.modelSpace()) {
         const EntityRecord& e = drawing.live(id);
         const QRectF box = entityBox(drawing, e, view);

@@ -15,9 +15,10 @@ struct PaintMarks {
     std::optional<cad::sim::EntityId> hovered;
 };
 
-// Paints the drawing as the CAD shows it: texts and block references (their figure and their
-// attribute values) in their layers' colours, entities of locked layers dimmed, picked entities
-// framed; and a legend of the layers with their locks.
+// Paints the drawing as the CAD shows it: its context shapes (lines, polylines, circles, arcs,
+// read-only MTEXT), texts and block references (their figure and their attribute values) in their
+// layers' colours, entities of locked layers dimmed, picked entities framed; and a legend of the
+// layers with their locks.
 void paintDrawing(QPainter& painter, const cad::sim::Drawing& drawing, const ViewTransform& view,
                   const PaintMarks& marks);
 

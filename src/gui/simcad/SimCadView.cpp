@@ -10,6 +10,7 @@
 
 #include "gui/simcad/DrawingPainter.h"
 #include "gui/simcad/EntityGeometry.h"
+#include "gui/simcad/ShapePainter.h"
 
 namespace tavor::gui {
 
@@ -41,6 +42,10 @@ void SimCadView::zoomExtents() {
     const ViewTransform unit{{0, 0, 0}, 1, 1, 1};
     for (EntityId id : d.modelSpace())
         box = box.united(entityBox(d, d.live(id), unit));
+    for (const auto& shape : d.shapes()) {
+        const QRectF b = shapeBounds(shape);  // Y up: as a unit-transform box, Y flips
+        box = box.united(QRectF(b.left(), -b.bottom(), b.width(), b.height()));
+    }
     if (box.isNull())
         return;
     // In the unit transform screen Y is drawing −Y.

@@ -2,10 +2,12 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "cadlink/Connection.h"
 #include "gui/QtText.h"
+#include "gui/simcad/SimCadFileMenu.h"
 #include "gui/simcad/SimCadView.h"
 
 namespace tavor::gui {
@@ -22,14 +24,14 @@ SimCadWindow::SimCadWindow(std::shared_ptr<cad::sim::SimCad> cad, QWidget* paren
     resize(1000, 760);
 
     document_ = new QWidget(this);
-    auto* strip = new QLabel(QStringLiteral("  Drawing1.dwg"), document_);
-    strip->setFixedHeight(22);
-    strip->setStyleSheet(QStringLiteral("background:#3c3f41; color:#e0e0e0;"));
+    documentTab_ = new QLabel(document_);
+    documentTab_->setFixedHeight(22);
+    documentTab_->setStyleSheet(QStringLiteral("background:#3c3f41; color:#e0e0e0;"));
     view_ = new SimCadView(cad_, document_);
     auto* documentLayout = new QVBoxLayout(document_);
     documentLayout->setContentsMargins(0, 0, 0, 0);
     documentLayout->setSpacing(0);
-    documentLayout->addWidget(strip);
+    documentLayout->addWidget(documentTab_);
     documentLayout->addWidget(view_, 1);
 
     status_ = new QLabel(this);
@@ -39,6 +41,15 @@ SimCadWindow::SimCadWindow(std::shared_ptr<cad::sim::SimCad> cad, QWidget* paren
     layout->setSpacing(0);
     layout->addWidget(document_, 1);
     layout->addWidget(status_);
+    auto* bar = new QMenuBar(this);
+    layout->setMenuBar(bar);
+    fileMenu_ = new SimCadFileMenu(cad_, this, bar);
+    const auto showDocument = [this] {
+        documentTab_->setText(QStringLiteral("  ") + fileMenu_->documentName());
+    };
+    connect(fileMenu_, &SimCadFileMenu::documentChanged, this, showDocument);
+    connect(fileMenu_, &SimCadFileMenu::drawingOpened, view_, &SimCadView::zoomExtents);
+    showDocument();
     showIdleStatus();
 
     connect(view_, &SimCadView::pickedCountChanged, this, [this](int count) {
@@ -68,7 +79,15 @@ std::optional<std::vector<cad::Handle>> SimCadWindow::pickEntities(
     return picked;
 }
 
+QString SimCadWindow::documentTabText() const {
+    return documentTab_->text().trimmed();
+}
+
 void SimCadWindow::closeEvent(QCloseEvent* event) {
+    if (!fileMenu_->mayDiscardEdits()) {
+        event->ignore();
+        return;
+    }
     // Closing the CAD while someone picks ends the pick as cancelled.
     view_->cancelPick();
     QWidget::closeEvent(event);

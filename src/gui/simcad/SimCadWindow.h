@@ -11,11 +11,14 @@ class QLabel;
 
 namespace tavor::gui {
 
+class SimCadFileMenu;
 class SimCadView;
 
 // The simulated CAD's main window, titled "nanoCAD 5" like the CAD it plays: while it is shown
-// the CAD counts as running. Its document window holds a tab strip (its first child) and the
-// view (that child's next sibling), as the CAD's document window does. It is the CAD's picker.
+// the CAD counts as running. The program finds it by that exact title, so the drawing's file
+// name shows on the document window's tab, as the CAD shows it there too. Its document window holds
+// a tab strip (its first child) and the view (that child's next sibling), as the CAD's document
+// window does. It is the CAD's picker.
 class SimCadWindow final : public QWidget, public cad::sim::Picker {
     Q_OBJECT
 public:
@@ -24,6 +27,9 @@ public:
 
     QWidget* documentWindow() const { return document_; }
     SimCadView* view() const { return view_; }
+    SimCadFileMenu& fileMenu() const { return *fileMenu_; }
+    // The document tab's text: the drawing's file name, marked while it has unsaved edits.
+    QString documentTabText() const;
     QString statusText() const;
 
     std::optional<std::vector<cad::Handle>> pickEntities(
@@ -39,6 +45,8 @@ private:
     QWidget* document_ = nullptr;
     SimCadView* view_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* documentTab_ = nullptr;
+    SimCadFileMenu* fileMenu_ = nullptr;
 };
 
 }  // namespace tavor::gui

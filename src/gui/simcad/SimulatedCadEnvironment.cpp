@@ -1,6 +1,9 @@
 #include "gui/simcad/SimulatedCadEnvironment.h"
 
+#include <cstdlib>
+
 #include "cadlink/sim/SampleDrawing.h"
+#include "gui/simcad/SimCadFileMenu.h"
 
 namespace tavor::gui {
 
@@ -8,6 +11,7 @@ namespace {
 std::shared_ptr<cad::sim::SimCad> sampleCad() {
     auto cad = std::make_shared<cad::sim::SimCad>();
     cad::sim::loadSampleDrawing(cad->drawing());
+    cad->drawing().forgetChanges();  // the sample is where the history starts
     return cad;
 }
 }  // namespace
@@ -24,7 +28,10 @@ SimulatedCadEnvironment::~SimulatedCadEnvironment() = default;
 
 void SimulatedCadEnvironment::showCadWindow() {
     window_->show();
-    cad_->zoomWindow(cad::sim::kSampleSheetLowerLeft, cad::sim::kSampleSheetUpperRight);
+    const char* drawing = std::getenv(kDrawingVariable);
+    // An opened drawing is shown whole; the sample by its sheet.
+    if (!drawing || !*drawing || !window_->fileMenu().open(QString::fromLocal8Bit(drawing)))
+        cad_->zoomWindow(cad::sim::kSampleSheetLowerLeft, cad::sim::kSampleSheetUpperRight);
 }
 
 }  // namespace tavor::gui

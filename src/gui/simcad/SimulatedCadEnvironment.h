@@ -13,8 +13,8 @@ class QWidget;
 namespace tavor::gui {
 
 // Everything the program needs to run against the simulated CAD: the CAD with its sample
-// drawing, its window on the desktop, the desktop over the program's and the CAD's windows, and
-// the link for the main form.
+// drawing (or the DXF file that TAVOR_SIM_DRAWING names), its window on the desktop, the desktop
+// over the program's and the CAD's windows, and the link for the main form.
 class SimulatedCadEnvironment {
 public:
     explicit SimulatedCadEnvironment(QWidget* programWindow = nullptr);
@@ -22,7 +22,11 @@ public:
 
     // The program's main window, once it exists (it is minimised and restored around picks).
     void setProgramWindow(QWidget* window) { desktop_.setProgramWindow(window); }
-    // Shows the CAD's window, which makes the CAD count as running.
+    // Names a DXF drawing for the CAD to open when its window is shown, in place of the sample.
+    static constexpr char kDrawingVariable[] = "TAVOR_SIM_DRAWING";
+
+    // Shows the CAD's window, which makes the CAD count as running, with the drawing that
+    // TAVOR_SIM_DRAWING names (the sample when it is unset or cannot be opened).
     void showCadWindow();
 
     cad::CadLink& link() { return link_; }
