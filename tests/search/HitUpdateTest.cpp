@@ -93,6 +93,8 @@ const FailureCase kFailures[] = {
      }},
     {"WriteRefused",
      [](SearchTabRig& rig, const cad::Handle&) { rig.refusals().refuseNext(u"SetTextString"); }},
+    {"UpdateRefused",
+     [](SearchTabRig& rig, const cad::Handle&) { rig.refusals().refuseNext(u"UpdateEntity"); }},
     {"ReadBackRefused",
      [](SearchTabRig& rig, const cad::Handle&) {
          rig.refusals().refuseNext(u"GetInsertionPoint");
@@ -195,6 +197,19 @@ TEST_F(HitUpdateTest, AnEmptiedCellIsNeverWritten) {
     EXPECT_EQ(rig.textOf(w3), u"W3");
     EXPECT_EQ(form.StringGrid2.cell(0, 2), u"W3");
     EXPECT_EQ(lastMessage().text, u"更新対象の TEXT はありません．");
+}
+
+// The document call made before the loop is a real call: when the CAD refuses it, the error is
+// reported and nothing is written.
+TEST_F(HitUpdateTest, TheDocumentCallBeforeTheBulkUpdateIsMade) {
+    rig.edit(1, u"X");
+    rig.refusals().refuseNext(u"BeginBulkUpdate");
+    form.SpeedButton15Click();
+    ASSERT_EQ(rig.platform.messages.size(), 1u);
+    EXPECT_EQ(lastMessage().kind, MessageKind::Error);
+    EXPECT_EQ(rig.textOf(w2), u"W2");
+    form.SpeedButton15Click();
+    EXPECT_EQ(rig.textOf(w2), u"X");
 }
 
 TEST_F(HitUpdateTest, TheCadWindowIsRestoredButNotActivatedForTheBulkUpdate) {
