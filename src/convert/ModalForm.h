@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "base/Property.h"
 #include "ui/Platform.h"
 
@@ -9,6 +11,16 @@ namespace tavor {
 // result, and resets it to None before each run.
 struct ModalForm {
     Property<ModalResult> modalResult{ModalResult::None};
+
+    // Runs one of the dialog's handlers through the program's run gate, which the main form
+    // installs, so that no error escapes a button into the window system's event loop.
+    std::function<void(const std::function<void()>&)> handlerGate;
+    void handle(const std::function<void()>& handler) const {
+        if (handlerGate)
+            handlerGate(handler);
+        else
+            handler();
+    }
 };
 
 // Runs a dialog modally with the always-on-top state handed over: the main window gives it up

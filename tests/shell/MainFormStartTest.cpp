@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "MainFormRig.h"
 #include "base/TextUtil.h"
 
@@ -69,6 +71,21 @@ TEST(MainFormStart, RegistersTheMessageFilterAtCreateAndRevokesItAtDestroy) {
     EXPECT_EQ(rig.link.revoked, 0);
     rig.app.destroy();
     EXPECT_EQ(rig.link.revoked, 1);
+}
+
+// Every dialog button goes through the run gate: an error it raises is reported, never thrown
+// into the window system, and the gate is free again afterwards.
+TEST(MainFormStart, DialogHandlersRunThroughTheGate) {
+    MainFormRig rig;
+    for (ModalForm* dialog : std::initializer_list<ModalForm*>{
+             &rig.app.dialogs.TavorTikanForm, &rig.app.dialogs.TavorKasanForm,
+             &rig.app.dialogs.TavorRenbanForm, &rig.app.dialogs.TavorAttForm}) {
+        rig.platform.messages.clear();
+        EXPECT_NO_THROW(dialog->handle([] { throw std::runtime_error("broken handler"); }));
+        ASSERT_EQ(rig.platform.messages.size(), 1u);
+        EXPECT_EQ(rig.platform.messages[0].text, u"broken handler");
+        EXPECT_FALSE(rig.form.gate.busy());
+    }
 }
 
 TEST(MainFormStart, PageChangeEmptiesTheStatusPanels) {

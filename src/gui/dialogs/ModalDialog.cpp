@@ -49,9 +49,9 @@ void ModalDialog::bindToggle(Control& c, QAbstractButton* w, std::function<void(
     w->setCheckable(true);
     bind_.button(c, w);
     bind_.watch<bool>(c.checked, [w](const bool& on) { w->setChecked(on); });
-    QObject::connect(w, &QAbstractButton::clicked, w, [&c, w, onClick] {
+    QObject::connect(w, &QAbstractButton::clicked, w, [this, &c, w, onClick] {
         if (onClick)
-            onClick();
+            form_.handle(onClick);
         else
             c.checked = w->isChecked();
         w->setChecked(c.checked);  // the model decides, also for a click on the button already down
@@ -93,7 +93,10 @@ void ModalDialog::addButtonRow(QGridLayout* grid, int row, int columns,
     for (const ButtonAction& b : buttons) {
         auto* w = new QPushButton(this);
         w->setDefault(b.button == &defaultButton);
-        bind_.button(*b.button, w, b.onClick);
+        bind_.button(*b.button, w, [this, onClick = b.onClick] {
+            if (onClick)
+                form_.handle(onClick);
+        });
         layout->addWidget(w);
     }
     grid->addLayout(layout, row, 0, 1, columns);
