@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "DxfSamples.h"
 #include "base/TextUtil.h"
 #include "cadlink/sim/DxfDrawingFile.h"
 #include "cadlink/sim/SimCad.h"
+#include "cadlink/sim/dxf/DxfError.h"
+#include "cadlink/sim/dxf/DxfFiles.h"
 #include "cadlink/sim/dxf/GroupStream.h"
 #include "sys/TextCodec.h"
 
@@ -125,6 +129,8 @@ TEST(DxfEdit, AnErasedEntityLeavesWithEveryReferenceToIt) {
     EXPECT_FALSE(saved.contains("33"));  // its attribute
     EXPECT_FALSE(saved.contains("34"));  // its SEQEND
     EXPECT_EQ(saved["50"].count(340, "30"), 0);
+    EXPECT_EQ(saved["60"].count(330, "30"), 0);  // the dictionary's reactor to it
+    EXPECT_EQ(saved["60"].count(330, "35"), 2);
     EXPECT_EQ(saved["50"].count(340, "31"), 1);
     EXPECT_TRUE(saved.contains("31"));
     EXPECT_TRUE(saved.contains("35"));
@@ -214,6 +220,31 @@ TEST(DxfEdit, UndoneEditsSaveAsTheOriginal) {
     ASSERT_NE(o.saved(), original);
     EXPECT_TRUE(o.cad->drawing().undo());
     EXPECT_EQ(o.saved(), original);
+}
+
+TEST(DxfEdit, ASaveReplacesTheFileWholeOrLeavesItAlone) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(testing::TempDir()) / "tavor-dxf-save";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path file = dir / "a.dxf";
+    std::ofstream(file, std::ios::binary) << sampleR2000();
+    auto cad = std::make_shared<SimCad>();
+    cad->openDxf(file, cp932());
+    auto doc = cad->application()->GetActiveDocument();
+    doc->GetObjectByHandle(u"30")->AsText()->SetTextString(u"one");
+    EXPECT_TRUE(cad->hasUnsavedChanges());
+    cad->saveDxf(file);  // over the file it was opened from
+    EXPECT_FALSE(cad->hasUnsavedChanges());
+    EXPECT_EQ(records(dxf::readWholeFile(file))["30"].value(1), "one");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+
+    doc->GetObjectByHandle(u"30")->AsText()->SetTextString(u"two");
+    fs::create_directory(dir / "a.dxf.saving~");  // the new file cannot be made
+    EXPECT_THROW(cad->saveDxf(file), dxf::DxfError);
+    EXPECT_EQ(records(dxf::readWholeFile(file))["30"].value(1), "one");
+    EXPECT_TRUE(cad->hasUnsavedChanges());
+    fs::remove_all(dir);
 }
 
 }  // namespace
