@@ -1,5 +1,6 @@
 // "取得": pick block references and lay the TAG group's attribute values out in StringGrid1.
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "attrgrid/GridLayout.h"
@@ -150,6 +151,12 @@ void GridTab::fillGrid(cad::Document& doc, const TagGroup& group, int picked) {
     }
     // A line without any field still leaves the column of row numbers.
     grid.setColCount(std::max(group.columnCount(), 1));
+    // The first column of each TAG: a TAG named twice fills only its first column.
+    ColumnOfTag columnOfTag;
+    for (int c = group.columnCount() - 1; c >= 1; --c)
+        columnOfTag[group.fields[static_cast<std::size_t>(c)]] = c;
+    g_.attList.reserve(static_cast<std::size_t>(blocks) *
+                       static_cast<std::size_t>(std::max(group.columnCount() - 1, 0)));
     try {
         for (int i = 0; i < blocks; ++i) {
             ctx_.platform.processMessages();
@@ -157,7 +164,7 @@ void GridTab::fillGrid(cad::Document& doc, const TagGroup& group, int picked) {
                 break;
             g_.ProgressBar1.position = g_.ProgressBar1.position + 1;
             g_.Label5.caption = progress(u"ATTR = ", i + 1, picked);
-            fillRow(doc, group, i + 1);
+            fillRow(doc, columnOfTag, i + 1);
         }
     } catch (const cad::CadError&) {
         settleGrid();
@@ -166,7 +173,7 @@ void GridTab::fillGrid(cad::Document& doc, const TagGroup& group, int picked) {
     settleGrid();
 }
 
-void GridTab::fillRow(cad::Document& doc, const TagGroup& group, int row) {
+void GridTab::fillRow(cad::Document& doc, const ColumnOfTag& columnOfTag, int row) {
     GridState& grid = g_.StringGrid1;
     const nBlk& listed = g_.blkList[static_cast<std::size_t>(row - 1)];
     grid.setCell(0, row, toU16(row));
@@ -178,11 +185,10 @@ void GridTab::fillRow(cad::Document& doc, const TagGroup& group, int row) {
     try {
         for (const auto& attribute : attributes) {
             const std::u16string tag = attribute->TagString();
-            int col = 1;
-            while (col < group.columnCount() && group.fields[static_cast<std::size_t>(col)] != tag)
-                ++col;
-            if (col >= group.columnCount())
+            const auto found = columnOfTag.find(tag);
+            if (found == columnOfTag.end())
                 continue;
+            const int col = found->second;
             // The record is complete before the cell links to it.
             nAtt a;
             a.text = attribute->GetAttributeText();

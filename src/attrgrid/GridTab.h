@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "attrgrid/GridTabControls.h"
 #include "attrgrid/TagGroup.h"
@@ -64,7 +65,8 @@ private:
     void pickAndFill(cad::Application& app);
     void keepBlocksOfGroup(cad::SelectionSet& set, int picked, const TagGroup& group);
     void fillGrid(cad::Document& doc, const TagGroup& group, int picked);
-    void fillRow(cad::Document& doc, const TagGroup& group, int row);
+    using ColumnOfTag = std::unordered_map<std::u16string, int>;
+    void fillRow(cad::Document& doc, const ColumnOfTag& columnOfTag, int row);
     void settleGrid();
     void finishAcquisition();
 
