@@ -123,10 +123,14 @@ void SearchTabPage::addGrid(QBoxLayout* page) {
     grid2_->viewport()->installEventFilter(this);
     // The row selection runs whenever the current cell moves, and on a click that did not move
     // it; a move made by a command of the tab is refused by the gate, the command selects itself.
-    connect(grid2_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        movedSincePress_ = true;
-        form_.StringGrid2Click();
-    });
+    connect(grid2_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                // A model reset (a new list, a new column width) leaves no current cell.
+                if (!current.isValid())
+                    return;
+                movedSincePress_ = true;
+                form_.StringGrid2Click();
+            });
     connect(grid2_, &QAbstractItemView::clicked, this, [this] {
         if (!movedSincePress_)
             form_.StringGrid2Click();

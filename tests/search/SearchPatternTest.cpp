@@ -31,10 +31,5 @@ TEST_P(SearchPatternTest, FollowsThePrefixBox) {
 INSTANTIATE_TEST_SUITE_P(Typed, SearchPatternTest, testing::ValuesIn(kPatternCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SearchFilterTest, AsksForTextsWhoseStringMatches) {
-    EXPECT_EQ(searchFilter(u"*W1*"), (cad::SelectionFilter{{cad::kFilterEntityType, u"TEXT"},
-                                                           {cad::kFilterTextString, u"*W1*"}}));
-}
-
 }  // namespace
 }  // namespace tavor
