@@ -91,7 +91,7 @@ TextTabPage::TextTabPage(TTavorMainForm& form, LineEditorWidget& editor, QWidget
     auto* dots = speedButton(this);
     bind_.button(f.SpeedButton8, attr, [&f] { f.SpeedButton8Click(); });
     bind_.combo(f.ComboBox1, combo);
-    bind_.button(f.SpeedButton9, dots);
+    bind_.button(f.SpeedButton9, dots, [&f] { f.SpeedButton9Click(); });
     r3->addWidget(attr);
     r3->addWidget(combo, 1);
     r3->addWidget(dots);

@@ -4,6 +4,7 @@
 #include "gui/LineEditorWidget.h"
 #include "gui/MainWindow.h"
 #include "gui/QtPlatform.h"
+#include "gui/dialogs/AttDialog.h"
 #include "gui/dialogs/KasanDialog.h"
 #include "gui/dialogs/RenbanDialog.h"
 #include "gui/dialogs/TikanDialog.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     platform.registerForm(FormId::Tikan, &tikan);
     platform.registerForm(FormId::Kasan, &kasan);
     platform.registerForm(FormId::Renban, &renban);
+    gui::AttDialog att(program.dialogs.TavorAttForm, &window);
+    platform.registerForm(FormId::Att, &att);
 
     program.create();
     cad.showCadWindow();
