@@ -329,21 +329,23 @@ DxfHeader readHeader(const GroupStream& s) {
 void DxfBinding::sort() {
     std::sort(entries_.begin(), entries_.end(),
               [](const Entry& a, const Entry& b) { return a.id < b.id; });
-    // A block reference's SEQEND came as an entry of its own: merge it into the reference's.
-    std::vector<Entry> merged;
-    merged.reserve(entries_.size());
-    for (const Entry& e : entries_) {
-        if (!merged.empty() && merged.back().id == e.id) {
-            Entry& m = merged.back();
+    // A block reference's SEQEND came as an entry of its own: merge it into the reference's,
+    // in place (the list is as long as the drawing).
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        const Entry e = entries_[k];
+        if (kept > 0 && entries_[kept - 1].id == e.id) {
+            Entry& m = entries_[kept - 1];
             if (e.record.end > e.record.first)
                 m.record = e.record, m.hasHandle = e.hasHandle;
             if (e.sequenceEnd.end > e.sequenceEnd.first)
                 m.sequenceEnd = e.sequenceEnd;
             continue;
         }
-        merged.push_back(e);
+        entries_[kept++] = e;
     }
-    entries_ = std::move(merged);
+    entries_.resize(kept);
+    entries_.shrink_to_fit();
 }
 
 const DxfBinding::Entry* DxfBinding::find(EntityId id) const {

@@ -40,7 +40,6 @@ void BinaryReader::read(GroupStream& s) {
     // R12 writes "0" as one byte followed directly by "SECTION"; later releases as two bytes.
     s.oneByteCodes_ = pos + 1 < size && b[pos] == 0 && b[pos + 1] != 0;
     s.format_ = Format::Binary;
-    s.groups_.reserve(size / 10);
     bool sawEof = false;
     while (pos < size && !sawEof) {
         const std::size_t start = pos;
@@ -92,6 +91,7 @@ void BinaryReader::read(GroupStream& s) {
              static_cast<std::uint16_t>(valueStart - start), static_cast<std::int16_t>(code)});
         sawEof = code == 0 && std::string_view(b).substr(valueStart, valueSize) == "EOF";
     }
+    s.groups_.shrink_to_fit();
 }
 
 }  // namespace tavor::cad::sim::dxf
