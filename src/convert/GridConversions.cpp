@@ -11,22 +11,21 @@ namespace tavor {
 
 namespace {
 
-// The selection cut to the grid's cells, so that a stale rectangle cannot reach past them.
-GridRect selectedCells(const GridState& grid) {
-    GridRect r = grid.selection();
-    r.left = std::max(r.left, 0);
-    r.top = std::max(r.top, 0);
-    r.right = std::min(r.right, grid.colCount() - 1);
-    r.bottom = std::min(r.bottom, grid.rowCount() - 1);
-    return r;
-}
-
 void journalCell(const CellJournal& journal, int col, int row) {
     if (journal)
         journal(col, row);
 }
 
 }  // namespace
+
+GridRect SelectedDataCells(const GridState& grid) {
+    GridRect r = grid.selection();
+    r.left = std::max(r.left, grid.fixedCols());
+    r.top = std::max(r.top, grid.fixedRows());
+    r.right = std::min(r.right, grid.colCount() - 1);
+    r.bottom = std::min(r.bottom, grid.rowCount() - 1);
+    return r;
+}
 
 std::u16string FullWidthExceptSpaces(std::u16string text) {
     zenHanUtil::StrToZen(text);
@@ -41,7 +40,7 @@ std::u16string HalfWidth(std::u16string text) {
 
 int ConvertGridSelection(GridState& grid, const TextConversion& convert,
                          const CellJournal& journal) {
-    const GridRect r = selectedCells(grid);
+    const GridRect r = SelectedDataCells(grid);
     int count = 0;
     for (int row = r.top; row <= r.bottom; ++row)
         for (int col = r.left; col <= r.right; ++col) {
@@ -64,7 +63,7 @@ int ReplaceInGridSelection(GridState& grid, const Replacer& replacer, const Cell
 
 int AddInGridSelection(GridState& grid, const AdditionSettings& settings,
                        const CellJournal& journal) {
-    const GridRect r = selectedCells(grid);
+    const GridRect r = SelectedDataCells(grid);
     int count = 0;
     for (int row = r.top; row <= r.bottom; ++row)
         for (int col = r.left; col <= r.right; ++col) {
@@ -81,9 +80,9 @@ int AddInGridSelection(GridState& grid, const AdditionSettings& settings,
 int NumberGridColumn(GridState& grid, const NumberRun& run, const CellJournal& journal) {
     const GridRect& sel = grid.selection();
     const int col = grid.col();
-    const int first = sel.top == sel.bottom ? grid.row() : sel.top;
-    if (col < 0 || col >= grid.colCount() || first < 0)
+    if (col < grid.fixedCols() || col >= grid.colCount())
         return 0;
+    const int first = std::max(sel.top == sel.bottom ? grid.row() : sel.top, grid.fixedRows());
     const int last =
         std::min(sel.top == sel.bottom ? grid.rowCount() - 1 : sel.bottom, grid.rowCount() - 1);
     int count = 0;

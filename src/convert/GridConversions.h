@@ -5,10 +5,10 @@
 
 #include "convert/Addition.h"
 #include "grid/GridEditTarget.h"
+#include "ui/GridState.h"
 
 namespace tavor {
 
-class GridState;
 class NumberRun;
 class Replacer;
 
@@ -19,6 +19,11 @@ using TextConversion = std::function<std::u16string(const std::u16string&)>;
 std::u16string FullWidthExceptSpaces(std::u16string text);
 // The conversion of the grid's "選択範囲を半角に".
 std::u16string HalfWidth(std::u16string text);
+
+// The selection cut to the data cells, so that neither a selection over the fixed row and
+// column nor a stale one beyond the grid reaches them. Empty (right < left or bottom < top)
+// when no data cell is left.
+GridRect SelectedDataCells(const GridState& grid);
 
 // The walks below go over the grid's selection rectangle row by row, top to bottom, and
 // within a row left to right. Each returns how many cells it journalled and wrote.

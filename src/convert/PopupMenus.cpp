@@ -39,11 +39,6 @@ TPopupMenu2::TPopupMenu2()
               {&N43, {}}, {&N38, {}}, {&AG1, {}}, {&AG2, {}}} {
     N39.enabled = false;
     N44.enabled = false;
-    // The sorting commands come with the grid's interaction; until they exist their items
-    // cannot be chosen.
-    N40.enabled = false;
-    N41.enabled = false;
-    N43.enabled = false;
 }
 
 }  // namespace tavor

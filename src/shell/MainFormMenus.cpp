@@ -33,6 +33,16 @@ void TTavorMainForm::wireMenus() {
     wire(gate, m1.AG3, [this] { AG3Click(); });
     wire(gate, m1.AG4, [this] { AG4Click(); });
 
+    GridMenuCommands& g = *gridMenuCommands_;
+    const std::pair<TMenuItem*, void (GridMenuCommands::*)()> gridItems[] = {
+        {&PopupMenu2.N32, &GridMenuCommands::N32Click},
+        {&PopupMenu2.N33, &GridMenuCommands::N33Click},
+        {&PopupMenu2.N35, &GridMenuCommands::N35Click},
+        {&PopupMenu2.N36, &GridMenuCommands::N36Click},
+        {&PopupMenu2.N31, &GridMenuCommands::N31Click},
+    };
+    for (const auto& [item, command] : gridItems)
+        wire(gate, *item, [&g, command = command] { (g.*command)(); });
     wire(gate, PopupMenu2.N40, [this] { gridTab_.sortByText(); });
     wire(gate, PopupMenu2.N41, [this] { gridTab_.sortByNumber(); });
     wire(gate, PopupMenu2.N43, [this] { gridTab_.sortByAcquisition(); });

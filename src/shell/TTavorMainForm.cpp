@@ -48,10 +48,6 @@ TTavorMainForm::TTavorMainForm(MainFormServices services)
     selectItem(ComboBox1, 0);
     setSortedItems(ComboBox2, kGridTagsBuiltIn);
     selectItem(ComboBox2, 0);
-    // The grid menu's cell commands wait for the cell undo journal of the grid tab.
-    for (TMenuItem* item :
-         {&PopupMenu2.N32, &PopupMenu2.N33, &PopupMenu2.N35, &PopupMenu2.N36, &PopupMenu2.N31})
-        item->enabled = false;
     StringGrid1.setEditing(true);
     StringGrid2.setEditing(true);
     StringGrid1.setDefaultRowHeight(20);
@@ -125,6 +121,9 @@ void TTavorMainForm::selectItem(TComboBox& combo, int index) {
 void TTavorMainForm::attachDialogs(TavorDialogs& dialogs) {
     editorCommands_ = std::make_unique<EditorCommands>(
         *this, dialogs.TavorTikanForm, dialogs.TavorKasanForm, dialogs.TavorRenbanForm);
+    gridMenuCommands_ = std::make_unique<GridMenuCommands>(
+        services_.platform, GridEditTarget::of(StringGrid1, FUndoCells, sgUndoCnt),
+        dialogs.TavorTikanForm, dialogs.TavorKasanForm, dialogs.TavorRenbanForm);
     attForm_ = &dialogs.TavorAttForm;
     wireMenus();
 }

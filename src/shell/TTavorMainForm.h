@@ -9,6 +9,7 @@
 #include "attrgrid/TTavorAttForm.h"
 #include "convert/EditorCommandHost.h"
 #include "convert/EditorCommands.h"
+#include "convert/GridMenuCommands.h"
 #include "convert/PopupMenus.h"
 #include "convert/TavorKasanForm.h"
 #include "convert/TavorRenbanForm.h"
@@ -177,6 +178,7 @@ private:
 
     MainFormServices services_;
     std::unique_ptr<EditorCommands> editorCommands_;
+    std::unique_ptr<GridMenuCommands> gridMenuCommands_;
     TagListFile textTagList_, gridTagList_;
     int savedTagIndex1_ = 0, savedTagIndex2_ = 0;  // as read, before any list was loaded
     TextTab textTab_;
