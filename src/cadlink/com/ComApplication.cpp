@@ -1,4 +1,5 @@
 #include "cadlink/CadError.h"
+#include "cadlink/com/ComError.h"
 #include "cadlink/com/ComObjects.h"
 #include "cadlink/com/ComSession.h"
 
@@ -43,8 +44,9 @@ public:
 
 class ComApplication final : public Application, ComRoleObject {
 public:
-    ComApplication(ComPtr<IDispatch> object, Session session)
-        : ComRoleObject(std::move(object), std::move(session), &ComSession::application) {}
+    ComApplication(ComPtr<IDispatch> object, ComPtr<IDispatch> plain, Session session)
+        : ComRoleObject(std::move(object), std::move(session), &ComSession::application,
+                        std::move(plain)) {}
 
     WindowId GetMainWindowHandle() override { return toWindowId(d_.get(L"HWND").get()); }
     std::shared_ptr<Document> GetActiveDocument() override {
@@ -68,8 +70,15 @@ std::shared_ptr<Document> makeDocument(ComPtr<IDispatch> object, const Session& 
     return std::make_shared<ComDocument>(std::move(object), session);
 }
 
-std::shared_ptr<Application> makeApplication(ComPtr<IDispatch> application) {
-    return std::make_shared<ComApplication>(std::move(application), std::make_shared<ComSession>());
+std::shared_ptr<Application> makeApplication(const ComPtr<IUnknown>& created) {
+    ComPtr<IDispatch> plain = created.query<IDispatch>(IID_IDispatch);
+    ComPtr<IDispatch> own = created.query<IDispatch>(kApplicationIid);
+    if (!own)
+        own = plain;
+    if (!own)
+        check(E_NOINTERFACE, u"Asking the CAD's application object for IDispatch");
+    return std::make_shared<ComApplication>(std::move(own), std::move(plain),
+                                            std::make_shared<ComSession>());
 }
 
 }  // namespace tavor::cad::com

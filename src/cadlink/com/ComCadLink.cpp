@@ -42,13 +42,7 @@ std::shared_ptr<Application> ComCadLink::CreateApplication() {
     check(CoCreateInstance(kApplicationClsid, nullptr, CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER,
                            IID_IUnknown, reinterpret_cast<void**>(created.put())),
           u"Creating the CAD's application object");
-    // The application's own interface where the server marshals it, else plain IDispatch.
-    ComPtr<IDispatch> application = created.query<IDispatch>(kApplicationIid);
-    if (!application)
-        application = created.query<IDispatch>(IID_IDispatch);
-    if (!application)
-        check(E_NOINTERFACE, u"Asking the CAD's application object for IDispatch");
-    return makeApplication(std::move(application));
+    return makeApplication(created);
 }
 
 void ComCadLink::RegisterMessageFilter() {

@@ -36,9 +36,15 @@ std::u16string takeDescription(EXCEPINFO& info, HRESULT& code) {
     return text;
 }
 
-std::u16string threadErrorDescription() {
+// The thread's error description, taken in any case but used only when `source` vouches for it.
+std::u16string threadErrorDescription(IUnknown* source) {
     ComPtr<IErrorInfo> error;
-    if (GetErrorInfo(0, error.put()) != S_OK || !error)
+    if (GetErrorInfo(0, error.put()) != S_OK || !error || !source)
+        return {};
+    ComPtr<ISupportErrorInfo> support;
+    if (FAILED(source->QueryInterface(IID_ISupportErrorInfo,
+                                      reinterpret_cast<void**>(support.put()))) ||
+        !support || support->InterfaceSupportsErrorInfo(IID_IDispatch) != S_OK)
         return {};
     BSTR description = nullptr;
     if (FAILED(error->GetDescription(&description)))
@@ -68,7 +74,7 @@ std::u16string hexCode(HRESULT hr) {
 
 }  // namespace
 
-void raiseComError(HRESULT hr, EXCEPINFO* info, const std::u16string& what) {
+void raiseComError(HRESULT hr, EXCEPINFO* info, const std::u16string& what, IUnknown* source) {
     HRESULT code = hr;
     std::u16string text;
     if (info) {
@@ -80,8 +86,10 @@ void raiseComError(HRESULT hr, EXCEPINFO* info, const std::u16string& what) {
             code = inner;
         }
     }
+    // Taken even when the EXCEPINFO described the failure.
+    std::u16string threadText = threadErrorDescription(source);
     if (text.empty())
-        text = threadErrorDescription();
+        text = std::move(threadText);
     if (text.empty())
         text = systemText(code);
     if (text.empty())

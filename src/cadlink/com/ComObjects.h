@@ -23,9 +23,12 @@ inline constexpr IID kBlockReferenceIid = {
 inline constexpr IID kAttributeReferenceIid = {
     0x090EF3DE, 0xE74D, 0x44C0, {0x8B, 0x8B, 0x89, 0xD0, 0xA7, 0x9F, 0xBE, 0x52}};
 
-// The automation model over the CAD's IDispatch objects. Every object of one application shares
-// the dispatch ids resolved for its interface; each object releases its reference when the last
+// The automation model over the CAD's IDispatch objects, from the application object as it was
+// created: reached through the application's own interface where the object answers it (and
+// through its plain IDispatch for the names that interface does not resolve), else through plain
+// IDispatch. Raises CadError when it offers neither. Every object of one application shares the
+// dispatch ids resolved for its interface; each object releases its reference when the last
 // shared_ptr to it goes.
-std::shared_ptr<Application> makeApplication(ComPtr<IDispatch> application);
+std::shared_ptr<Application> makeApplication(const ComPtr<IUnknown>& created);
 
 }  // namespace tavor::cad::com

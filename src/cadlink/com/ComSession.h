@@ -17,9 +17,10 @@ using Session = std::shared_ptr<ComSession>;
 
 // `object` reached with the session's ids of one interface.
 inline Dispatch dispatchOf(ComPtr<IDispatch> object, const Session& session,
-                           DispatchNames ComSession::*role) {
+                           DispatchNames ComSession::*role, ComPtr<IDispatch> plain = {}) {
     return Dispatch(std::move(object),
-                    std::shared_ptr<DispatchNames>(session, &(session.get()->*role)));
+                    std::shared_ptr<DispatchNames>(session, &(session.get()->*role)),
+                    std::move(plain));
 }
 
 // A count or index the CAD returns; raises CadError when it does not fit 32 bits.
@@ -29,8 +30,10 @@ std::int32_t toInt32(const VARIANT& value);
 // interfaces share.
 class ComRoleObject {
 protected:
-    ComRoleObject(ComPtr<IDispatch> object, Session session, DispatchNames ComSession::*role)
-        : session_(std::move(session)), d_(dispatchOf(std::move(object), session_, role)) {}
+    ComRoleObject(ComPtr<IDispatch> object, Session session, DispatchNames ComSession::*role,
+                  ComPtr<IDispatch> plain = {})
+        : session_(std::move(session)),
+          d_(dispatchOf(std::move(object), session_, role, std::move(plain))) {}
 
     std::int32_t count() { return toInt32(d_.get(L"Count").get()); }
     ComPtr<IDispatch> item(std::int32_t index) {

@@ -40,32 +40,50 @@ long elementCount(SAFEARRAY* array) {
     return upper - lower + 1;
 }
 
-// Reads element i (0-based, from the array's lower bound) into a variant of its own.
+// Reads element i (0-based, from the array's lower bound) into a variant of its own. The
+// variant gets its type only once the element is in it, so that a failed read leaves nothing
+// for its destructor to free.
 ComVariant element(SAFEARRAY* array, VARTYPE elementType, long i) {
     LONG lower = 0;
-    SafeArrayGetLBound(array, 1, &lower);
+    HRESULT hr = SafeArrayGetLBound(array, 1, &lower);
     LONG index = lower + i;
     ComVariant out;
     VARIANT* v = out.put();
-    HRESULT hr = S_OK;
-    switch (elementType) {
-        case VT_VARIANT:
-            hr = SafeArrayGetElement(array, &index, v);
-            break;
-        case VT_R8:
-            hr = SafeArrayGetElement(array, &index, &V_R8(v));
-            V_VT(v) = VT_R8;
-            break;
-        case VT_R4:
-            hr = SafeArrayGetElement(array, &index, &V_R4(v));
-            V_VT(v) = VT_R4;
-            break;
-        case VT_DISPATCH:
-            hr = SafeArrayGetElement(array, &index, &V_DISPATCH(v));
-            V_VT(v) = VT_DISPATCH;
-            break;
-        default:
-            hr = DISP_E_TYPEMISMATCH;
+    if (SUCCEEDED(hr)) {
+        switch (elementType) {
+            case VT_VARIANT:
+                hr = SafeArrayGetElement(array, &index, v);
+                break;
+            case VT_R8: {
+                double d = 0;
+                hr = SafeArrayGetElement(array, &index, &d);
+                if (SUCCEEDED(hr)) {
+                    V_VT(v) = VT_R8;
+                    V_R8(v) = d;
+                }
+                break;
+            }
+            case VT_R4: {
+                float f = 0;
+                hr = SafeArrayGetElement(array, &index, &f);
+                if (SUCCEEDED(hr)) {
+                    V_VT(v) = VT_R4;
+                    V_R4(v) = f;
+                }
+                break;
+            }
+            case VT_DISPATCH: {
+                IDispatch* object = nullptr;
+                hr = SafeArrayGetElement(array, &index, &object);
+                if (SUCCEEDED(hr)) {
+                    V_VT(v) = VT_DISPATCH;
+                    V_DISPATCH(v) = object;
+                }
+                break;
+            }
+            default:
+                hr = DISP_E_TYPEMISMATCH;
+        }
     }
     if (FAILED(hr))
         throw CadError(u"An array element could not be read.", hr);
@@ -133,13 +151,17 @@ ComVariant pointValue(const Point& point) {
     SAFEARRAY* array = SafeArrayCreateVector(VT_R8, 0, 3);
     if (array == nullptr)
         throw CadError(u"Out of memory for a point.", E_OUTOFMEMORY);
+    // Owned by the variant from here on, so that a failure below frees it.
+    ComVariant out = made(VT_ARRAY | VT_R8, [array](VARIANT* v) { V_ARRAY(v) = array; });
     double* data = nullptr;
-    SafeArrayAccessData(array, reinterpret_cast<void**>(&data));
+    const HRESULT hr = SafeArrayAccessData(array, reinterpret_cast<void**>(&data));
+    if (FAILED(hr))
+        throw CadError(u"A point could not be written.", hr);
     data[0] = point.x;
     data[1] = point.y;
     data[2] = point.z;
     SafeArrayUnaccessData(array);
-    return made(VT_ARRAY | VT_R8, [array](VARIANT* v) { V_ARRAY(v) = array; });
+    return out;
 }
 
 ComVariant missingValue() {
@@ -162,10 +184,11 @@ FilterValues filterValues(const SelectionFilter& filter) {
     out.data = made(VT_ARRAY | VT_VARIANT, [data](VARIANT* v) { V_ARRAY(v) = data; });
     for (LONG i = 0; i < static_cast<LONG>(count); ++i) {
         SHORT code = filter[i].code;
-        SafeArrayPutElement(types, &i, &code);
+        HRESULT hr = SafeArrayPutElement(types, &i, &code);
         ComVariant value = stringValue(filter[i].value);
         // Copies the variant (and its string) into the array.
-        const HRESULT hr = SafeArrayPutElement(data, &i, const_cast<VARIANT*>(&value.get()));
+        if (SUCCEEDED(hr))
+            hr = SafeArrayPutElement(data, &i, const_cast<VARIANT*>(&value.get()));
         if (FAILED(hr))
             throw CadError(u"A filter value could not be stored.", hr);
     }
@@ -223,6 +246,9 @@ bool toBool(const VARIANT& value) {
 std::u16string toString(const VARIANT& value) {
     ComVariant holder;
     const VARIANT& v = direct(value, holder);
+    // A property never set may come back empty or null: it reads as no text.
+    if (V_VT(&v) == VT_EMPTY || V_VT(&v) == VT_NULL)
+        return {};
     if (V_VT(&v) != VT_BSTR)
         wrongForm(u"a string", v);
     const BSTR s = V_BSTR(&v);

@@ -56,6 +56,7 @@ FilterValues filterValues(const SelectionFilter& filter);
 std::int64_t toInteger(const VARIANT& value);
 double toDouble(const VARIANT& value);
 bool toBool(const VARIANT& value);
+// VT_EMPTY and VT_NULL (a string property never set) read as the empty string.
 std::u16string toString(const VARIANT& value);
 Point toPoint(const VARIANT& value);
 ComPtr<IDispatch> toDispatch(const VARIANT& value);

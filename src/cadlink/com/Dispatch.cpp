@@ -20,7 +20,7 @@ DISPID resolveName(IDispatch& object, const std::wstring& name) {
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR names[] = {const_cast<LPOLESTR>(name.c_str())};
     const HRESULT hr = object.GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    check(hr, u"GetIDsOfNames(\"" + u16(name) + u"\")");
+    check(hr, u"GetIDsOfNames(\"" + u16(name) + u"\")", &object);
     return id;
 }
 
@@ -45,22 +45,33 @@ ComVariant invoke(IDispatch& object, DISPID id, WORD flags, std::initializer_lis
     const HRESULT hr = object.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params,
                                      wantsResult ? result.put() : nullptr, &info, &badArgument);
     if (FAILED(hr))
-        raiseComError(hr, &info, u"\"" + u16(name) + u"\"");
+        raiseComError(hr, &info, u"\"" + u16(name) + u"\"", &object);
     return result;
 }
 
-DISPID DispatchNames::id(IDispatch& object, const std::wstring& name) {
-    if (const auto found = ids_.find(name); found != ids_.end())
+DispatchMember DispatchNames::member(IDispatch& object, IDispatch* plain,
+                                     const std::wstring& name) {
+    if (const auto found = members_.find(name); found != members_.end())
         return found->second;
-    const DISPID id = resolveName(object, name);
-    ids_.emplace(name, id);
-    return id;
+    DispatchMember resolved{};
+    try {
+        resolved = {resolveName(object, name), false};
+    } catch (const CadError& error) {
+        if (!plain || error.code() != DISP_E_UNKNOWNNAME)
+            throw;
+        resolved = {resolveName(*plain, name), true};
+    }
+    members_.emplace(name, resolved);
+    return resolved;
 }
 
-Dispatch::Dispatch(ComPtr<IDispatch> object, std::shared_ptr<DispatchNames> names)
+Dispatch::Dispatch(ComPtr<IDispatch> object, std::shared_ptr<DispatchNames> names,
+                   ComPtr<IDispatch> plain)
     : object_(std::move(object)), names_(std::move(names)) {
     if (!object_)
         throw CadError(u"The CAD returned no object.", E_POINTER);
+    if (plain.get() != object_.get())
+        plain_ = std::move(plain);
 }
 
 ComVariant Dispatch::get(const std::wstring& name, std::initializer_list<ComVariant> args) {
@@ -77,18 +88,19 @@ void Dispatch::put(const std::wstring& name, ComVariant value) {
 
 ComVariant Dispatch::run(const std::wstring& name, WORD flags,
                          std::initializer_list<ComVariant> args) {
-    const DISPID cached = names_->id(*object_.get(), name);
+    const DispatchMember cached = names_->member(*object_.get(), plain_.get(), name);
+    IDispatch& target = cached.throughPlain ? *plain_.get() : *object_.get();
     try {
-        return invoke(*object_.get(), cached, flags, args, name);
+        return invoke(target, cached.id, flags, args, name);
     } catch (const CadError& error) {
         // An object of another class in the same role may number the name differently: ask
         // this object itself once before giving up.
         if (error.code() != DISP_E_MEMBERNOTFOUND)
             throw;
-        const DISPID own = resolveName(*object_.get(), name);
-        if (own == cached)
+        const DISPID own = resolveName(target, name);
+        if (own == cached.id)
             throw;
-        return invoke(*object_.get(), own, flags, args, name);
+        return invoke(target, own, flags, args, name);
     }
 }
 

@@ -88,7 +88,7 @@ TEST_F(ComEndToEndTest, TheCadViewFollowsTheCaretAtTheSameHeight) {
     EXPECT_EQ(server().liveObjects(), 0);
 }
 
-TEST_F(ComEndToEndTest, ACallTheBusyCadRejectsFailsOnlyItsOwnEntry) {
+TEST_F(ComEndToEndTest, ARejectedCallFailsOnlyItsOwnEntry) {
     server().pickNext({a, b, c});
     form.SpeedButton1Click();
     ASSERT_EQ(form.textList.size(), 3u);

@@ -70,5 +70,49 @@ TEST(ComKinds, WithoutInterfaceIdsTheObjectNameDecides) {
     }
 }
 
+// The CAD's application answers its own interface, whose type information may leave names out:
+// those are resolved through the object's plain IDispatch, and stay there.
+TEST(ComApplication, NamesItsOwnInterfaceLacksGoThroughPlainDispatch) {
+    RecordingDispatch typed, plain, document;
+    plain.views = {{kApplicationIid, &typed}};
+    typed.define(L"HWND", 1, [](const RecordingDispatch::Call&, VARIANT* r, EXCEPINFO*) {
+        V_VT(r) = VT_I4;
+        V_I4(r) = 0x1234;
+        return S_OK;
+    });
+    plain.define(L"ActiveDocument", 2, [&](const RecordingDispatch::Call&, VARIANT* r, EXCEPINFO*) {
+        V_VT(r) = VT_DISPATCH;
+        V_DISPATCH(r) = &document;
+        document.AddRef();
+        return S_OK;
+    });
+    {
+        const auto app = makeApplication(ComPtr<IUnknown>::share(static_cast<IDispatch*>(&plain)));
+        EXPECT_EQ(app->GetMainWindowHandle(), 0x1234u);
+        EXPECT_TRUE(app->GetActiveDocument());
+        EXPECT_TRUE(app->GetActiveDocument());
+        EXPECT_EQ(typed.calls.size(), 1u);
+        EXPECT_EQ(plain.calls.size(), 2u);
+        // "ActiveDocument" was asked of the typed interface once only.
+        EXPECT_EQ(typed.nameLookups, 2);
+        EXPECT_EQ(castError([&] { app->ZoomWindow({}, {}); }), DISP_E_UNKNOWNNAME);
+    }
+    for (const RecordingDispatch* object : {&typed, &plain, &document})
+        EXPECT_EQ(object->references(), 1u);
+}
+
+TEST(ComApplication, WithoutItsOwnInterfacePlainDispatchServesAll) {
+    RecordingDispatch plain;
+    plain.define(L"HWND", 1, [](const RecordingDispatch::Call&, VARIANT* r, EXCEPINFO*) {
+        V_VT(r) = VT_I8;
+        V_I8(r) = 0x1'0000'0020LL;
+        return S_OK;
+    });
+    const auto app = makeApplication(ComPtr<IUnknown>::share(static_cast<IDispatch*>(&plain)));
+    EXPECT_EQ(app->GetMainWindowHandle(), 0x1'0000'0020u);
+    EXPECT_EQ(castError([&] { app->GetActiveDocument(); }), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(plain.nameLookups, 2);
+}
+
 }  // namespace
 }  // namespace tavor::test

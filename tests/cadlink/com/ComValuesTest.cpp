@@ -46,6 +46,14 @@ ComVariant byReference(ComVariant& inner) {
     return out;
 }
 
+// Leaves `description` as the thread's error info, as a failed call of some object would.
+void setThreadError(const wchar_t* description) {
+    ComPtr<ICreateErrorInfo> create;
+    ASSERT_EQ(CreateErrorInfo(create.put()), S_OK);
+    create->SetDescription(const_cast<LPOLESTR>(description));
+    SetErrorInfo(0, create.query<IErrorInfo>(IID_IErrorInfo).get());
+}
+
 std::u16string caught(const std::function<void()>& f, std::optional<std::int32_t>* code = nullptr) {
     try {
         f();
@@ -65,10 +73,19 @@ TEST(ComValues, StringsKeepJapaneseTextAndEmbeddedNuls) {
         EXPECT_EQ(SysStringLen(V_BSTR(&v.get())), text.size());
         EXPECT_EQ(toString(v.get()), text);
     }
-    ComVariant nullString;
-    V_VT(nullString.put()) = VT_BSTR;
-    EXPECT_EQ(toString(nullString.get()), u"");
     EXPECT_NE(caught([] { toString(integerValue(3).get()); }), u"(no error)");
+}
+
+TEST(ComValues, AStringNeverSetReadsAsEmpty) {
+    for (const VARTYPE type : {VT_BSTR, VT_EMPTY, VT_NULL}) {
+        ComVariant unset;
+        VARIANT* v = unset.put();
+        V_VT(v) = type;
+        V_BSTR(v) = nullptr;
+        EXPECT_EQ(caught([&] { EXPECT_EQ(toString(unset.get()), u""); }), u"(no error)")
+            << "type " << type;
+        EXPECT_EQ(toString(byReference(unset).get()), u"") << "type " << type << " by reference";
+    }
 }
 
 TEST(ComValues, APointGoesOutAsThreeDoublesFromIndexZero) {
@@ -193,6 +210,48 @@ TEST(ComValues, ObjectArraysInBothFormsReleaseWhatTheyTake) {
     EXPECT_EQ(b.references(), 1u);
 }
 
+// An array the system refuses to read: it is locked as often as it can be.
+class ExhaustedLocks {
+public:
+    explicit ExhaustedLocks(SAFEARRAY* array) : array_(array) {
+        while (SUCCEEDED(SafeArrayLock(array_)))
+            ++locks_;
+    }
+    ~ExhaustedLocks() {
+        for (; locks_ > 0; --locks_)
+            SafeArrayUnlock(array_);
+    }
+
+private:
+    SAFEARRAY* array_;
+    int locks_ = 0;
+};
+
+TEST(ComValues, AnElementThatCannotBeReadReleasesNothing) {
+    RecordingDispatch element;
+    SAFEARRAY* objects = SafeArrayCreateVector(VT_DISPATCH, 0, 1);
+    LONG first = 0;
+    ASSERT_EQ(SafeArrayPutElement(objects, &first, static_cast<IDispatch*>(&element)), S_OK);
+    ComVariant array;
+    VARIANT* a = array.put();
+    V_VT(a) = VT_ARRAY | VT_DISPATCH;
+    V_ARRAY(a) = objects;
+    std::optional<std::int32_t> code;
+    const auto read = [&] { return caught([&] { toDispatchArray(array.get()); }, &code); };
+    // A good read first: the element's variant leaves the object's address on the stack, where
+    // the failed read's variant will lie again.
+    EXPECT_EQ(read(), u"(no error)");
+    EXPECT_EQ(element.references(), 2u);  // its own and the array's
+    {
+        const ExhaustedLocks locked(objects);
+        EXPECT_NE(read(), u"(no error)");
+        EXPECT_TRUE(code && FAILED(*code));
+    }
+    EXPECT_EQ(element.references(), 2u);
+    array = ComVariant();
+    EXPECT_EQ(element.references(), 1u);
+}
+
 TEST(ComErrors, TheServersMessageAndCodeComeThroughEveryChannel) {
     EXCEPINFO info{};
     info.bstrDescription = SysAllocString(L"画層がロックされています");
@@ -203,11 +262,13 @@ TEST(ComErrors, TheServersMessageAndCodeComeThroughEveryChannel) {
     EXPECT_EQ(code, static_cast<std::int32_t>(0x80200001));
     EXPECT_EQ(info.bstrDescription, nullptr);
 
-    ComPtr<ICreateErrorInfo> create;
-    ASSERT_EQ(CreateErrorInfo(create.put()), S_OK);
-    create->SetDescription(const_cast<LPOLESTR>(L"Entity erased"));
-    SetErrorInfo(0, create.query<IErrorInfo>(IID_IErrorInfo).get());
-    EXPECT_EQ(caught([&] { raiseComError(E_FAIL, nullptr, u"x"); }, &code), u"Entity erased");
+    RecordingDispatch describing;
+    describing.supportsErrorInfo = true;
+    setThreadError(L"Entity erased");
+    EXPECT_EQ(
+        caught([&] { raiseComError(E_FAIL, nullptr, u"x", static_cast<IDispatch*>(&describing)); },
+               &code),
+        u"Entity erased");
     EXPECT_EQ(code, E_FAIL);
 
     // No description anywhere: the system's text for the code, or else the call and the code.
@@ -215,6 +276,30 @@ TEST(ComErrors, TheServersMessageAndCodeComeThroughEveryChannel) {
     EXPECT_EQ(code, RPC_E_CALL_REJECTED);
     EXPECT_FALSE(plain.empty());
     EXPECT_EQ(caught([&] { check(0x80AB0001, u"\"Item\""); }), u"\"Item\" failed (0x80AB0001).");
+}
+
+// The thread's error info is read only for an object that says it sets one; any other failure
+// takes it away unread, so that it cannot describe a later one either.
+TEST(ComErrors, AnErrorInfoIsBelievedOnlyFromAnObjectThatSetsOne) {
+    RecordingDispatch silent, describing;
+    describing.supportsErrorInfo = true;
+    for (IUnknown* source : {static_cast<IUnknown*>(static_cast<IDispatch*>(&silent)),
+                             static_cast<IUnknown*>(nullptr)}) {
+        setThreadError(L"An old, unrelated failure");
+        EXPECT_NE(caught([&] { raiseComError(E_FAIL, nullptr, u"x", source); }),
+                  u"An old, unrelated failure");
+        EXPECT_NE(caught([&] {
+                      raiseComError(E_FAIL, nullptr, u"x", static_cast<IDispatch*>(&describing));
+                  }),
+                  u"An old, unrelated failure");
+    }
+    // Through a call: the silent object's failure is not described by the stale error.
+    auto names = std::make_shared<DispatchNames>();
+    silent.define(L"Update", 3,
+                  [](const RecordingDispatch::Call&, VARIANT*, EXCEPINFO*) { return E_FAIL; });
+    Dispatch d(ComPtr<IDispatch>::share(&silent), names);
+    setThreadError(L"An old, unrelated failure");
+    EXPECT_NE(caught([&] { d.call(L"Update"); }), u"An old, unrelated failure");
 }
 
 class DispatchCalls : public testing::Test {

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <optional>
 #include <thread>
 
 #include "cadlink/CadError.h"
+#include "cadlink/com/Dispatch.h"
+#include "cadlink/com/RecordingDispatch.h"
 #include "cadlink/com/TMessageFilter.h"
 
 namespace tavor::cad::com {
@@ -164,6 +168,103 @@ TEST(MessageFilter, RegisteringOutsideASingleThreadedApartmentRaises) {
     ASSERT_TRUE(code.has_value());
     EXPECT_TRUE(FAILED(*code)) << std::hex << *code;
     EXPECT_TRUE(keptNothing);
+}
+
+bool runningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+// The callee's filter of a CAD busy with a command: it asks the caller to retry its first
+// `busyCalls` incoming calls later.
+class BusyCalleeFilter final : public IMessageFilter {
+public:
+    explicit BusyCalleeFilter(int busyCalls) : busyCalls_(busyCalls) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IMessageFilter)) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<IMessageFilter*>(this);
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override {
+        if (rejected_ == busyCalls_)
+            return SERVERCALL_ISHANDLED;
+        ++rejected_;
+        return SERVERCALL_RETRYLATER;
+    }
+    DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override {
+        return static_cast<DWORD>(-1);
+    }
+    DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override {
+        return PENDINGMSG_WAITDEFPROCESS;
+    }
+    int rejected() const { return rejected_; }
+
+private:
+    int busyCalls_;
+    int rejected_ = 0;
+};
+
+// A busy CAD: the callee answers "retry later" twice; the program's filter has the call wait
+// about a second each time, and then it goes through.
+TEST_F(MessageFilterRegistration, ACallTheBusyCalleeAsksToRetryWaitsAndSucceeds) {
+    if (runningUnderWine())
+        GTEST_SKIP() << "Wine 8 never calls the caller's RetryRejectedCall (a call the callee "
+                        "asks to retry later fails at once there); the first run on Windows "
+                        "proves the wait.";
+    const auto filter = TMessageFilter::Create();
+    filter->RegisterFilter();
+
+    std::promise<IStream*> marshalled;
+    std::promise<void> done;
+    int rejected = -1;
+    DWORD calleeThread = 0;
+    std::thread callee([&] {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        calleeThread = GetCurrentThreadId();
+        BusyCalleeFilter busy(2);
+        CoRegisterMessageFilter(&busy, nullptr);
+        test::RecordingDispatch cad;
+        cad.define(L"Count", 7, [](const test::RecordingDispatch::Call&, VARIANT* r, EXCEPINFO*) {
+            V_VT(r) = VT_I4;
+            V_I4(r) = 3;
+            return S_OK;
+        });
+        IStream* stream = nullptr;
+        CoMarshalInterThreadInterfaceInStream(IID_IDispatch, static_cast<IDispatch*>(&cad),
+                                              &stream);
+        marshalled.set_value(stream);
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0)
+            DispatchMessageW(&message);
+        rejected = busy.rejected();
+        CoRegisterMessageFilter(nullptr, nullptr);
+        CoUninitialize();
+    });
+    IStream* stream = marshalled.get_future().get();
+    IDispatch* proxy = nullptr;
+    ASSERT_EQ(
+        CoGetInterfaceAndReleaseStream(stream, IID_IDispatch, reinterpret_cast<void**>(&proxy)),
+        S_OK);
+    const auto start = std::chrono::steady_clock::now();
+    std::int64_t count = -1;
+    {
+        Dispatch cad(ComPtr<IDispatch>::adopt(proxy), std::make_shared<DispatchNames>());
+        count = toInteger(cad.get(L"Count").get());
+    }
+    const auto waited = std::chrono::steady_clock::now() - start;
+    PostThreadMessageW(calleeThread, WM_QUIT, 0, 0);
+    callee.join();
+    filter->RevokeFilter();
+
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(rejected, 2);
+    EXPECT_GE(waited, std::chrono::milliseconds(1900));
+    EXPECT_LT(waited, std::chrono::milliseconds(6000));
 }
 
 }  // namespace

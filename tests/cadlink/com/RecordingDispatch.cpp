@@ -16,8 +16,20 @@ HRESULT RecordingDispatch::QueryInterface(REFIID iid, void** object) {
         AddRef();
         return S_OK;
     }
+    if (iid == IID_ISupportErrorInfo && supportsErrorInfo) {
+        *object = static_cast<ISupportErrorInfo*>(this);
+        AddRef();
+        return S_OK;
+    }
+    for (const auto& [viewIid, view] : views)
+        if (iid == viewIid)
+            return view->QueryInterface(IID_IDispatch, object);
     *object = nullptr;
     return E_NOINTERFACE;
+}
+
+HRESULT RecordingDispatch::InterfaceSupportsErrorInfo(REFIID iid) {
+    return iid == IID_IDispatch ? S_OK : S_FALSE;
 }
 
 HRESULT RecordingDispatch::GetTypeInfoCount(UINT* count) {

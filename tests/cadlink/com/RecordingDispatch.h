@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cadlink/com/ComVariant.h"
@@ -13,7 +14,7 @@ namespace tavor::test {
 
 // An in-process IDispatch whose names, results and failures a test sets; it records every call
 // (with copies of its arguments in natural order) and counts its own references.
-class RecordingDispatch final : public IDispatch {
+class RecordingDispatch final : public IDispatch, public ISupportErrorInfo {
 public:
     struct Call {
         DISPID id;
@@ -30,6 +31,11 @@ public:
     int nameLookups = 0;
     // Interfaces answered besides IUnknown and IDispatch (as this same object).
     std::vector<IID> interfaces;
+    // Interfaces answered by another object, as a typed view of this one.
+    std::vector<std::pair<IID, IDispatch*>> views;
+    // Whether it answers ISupportErrorInfo, and that it sets the thread's error info for
+    // IDispatch.
+    bool supportsErrorInfo = false;
     ULONG references() const { return references_; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
@@ -42,6 +48,7 @@ public:
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* info, UINT* badArg) override;
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
 private:
     std::map<std::wstring, DISPID> ids_;
