@@ -64,8 +64,13 @@ MainWindow::MainWindow(TTavorMainForm& form, LineEditorWidget& editor) : form_(f
         if (!on)
             timer_.stop();
     });
-    resize(TTavorMainForm::ClientWidth, TTavorMainForm::ClientHeight);
+    // A fixed size: window managers that ignore the missing maximise hint (openbox among them)
+    // offer no maximise button for a window that cannot be resized.
+    setFixedSize(QSize(TTavorMainForm::ClientWidth, TTavorMainForm::ClientHeight)
+                     .expandedTo(minimumSizeHint()));
     move(form_.Left, form_.Top);
+    placing_.setInterval(kPlacingInterval);
+    connect(&placing_, &QTimer::timeout, this, &MainWindow::placeOnceFramed);
 }
 
 MainWindow::~MainWindow() = default;
@@ -112,14 +117,22 @@ void MainWindow::placeFrame() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (placed_)
+    if (placed_ || placing_.isActive())
         return;
-    // The frame is known only once the window is shown: place it again then, so that the saved
-    // frame corner and the restored one are the same point.
-    QTimer::singleShot(0, this, [this] {
-        placed_ = true;
-        placeFrame();
-    });
+    // The frame is known only once the window manager has framed the shown window, which it
+    // tells a moment later: place the frame then, so that the saved frame corner and the
+    // restored one are the same point. Without a frame (no window manager) it is placed anyway.
+    placingTries_ = 0;
+    placing_.start();
+}
+
+void MainWindow::placeOnceFramed() {
+    const bool framed = frameGeometry().topLeft() != geometry().topLeft();
+    if (!framed && ++placingTries_ < kPlacingTries)
+        return;
+    placing_.stop();
+    placed_ = true;
+    placeFrame();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

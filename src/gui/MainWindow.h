@@ -48,6 +48,7 @@ private:
     // Places the frame's top-left corner at the form's Left and Top, brought onto a screen when
     // the saved place is on none.
     void placeFrame();
+    void placeOnceFramed();
 
     TTavorMainForm& form_;
     Bindings bind_;
@@ -57,6 +58,10 @@ private:
     SearchTabPage* searchPage_ = nullptr;
     QTimer timer_;
     bool placed_ = false;
+    QTimer placing_;
+    int placingTries_ = 0;
+    static constexpr int kPlacingInterval = 50;  // ms
+    static constexpr int kPlacingTries = 20;
 };
 
 }  // namespace tavor::gui
