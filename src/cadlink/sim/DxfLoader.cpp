@@ -75,7 +75,9 @@ private:
     std::optional<Shape> shapeOf(std::string_view type, GroupRange r, const EntityFields& f);
     // The shape, or none when its numbers cannot be read.
     std::optional<Shape> drawnShapeOf(std::string_view type, GroupRange r, const EntityFields& f);
-    void readText(const EntityFields& f, GroupRange r, TextProps& t) const;
+    // `verticalCode`: 73 in a TEXT, 74 in an ATTRIB (where 73 is the field length).
+    void readText(const EntityFields& f, GroupRange r, std::int32_t verticalCode,
+                  TextProps& t) const;
     EntityId idOf(const EntityFields& f, bool& hasHandle);
     // The POLYLINE whose vertices have all been read, relative to `base`.
     std::optional<Shape> finishedPolyline(const Point& base);
@@ -151,14 +153,15 @@ EntityId Loader::idOf(const EntityFields& f, bool& hasHandle) {
     return nextUnnamed_++;
 }
 
-void Loader::readText(const EntityFields& f, GroupRange r, TextProps& t) const {
+void Loader::readText(const EntityFields& f, GroupRange r, std::int32_t verticalCode,
+                      TextProps& t) const {
     if (const auto marker = f.embedded())
         t.string = decode(embeddedText(s_, r, *marker));
     else
         t.string = decode(f.bytes(1));
     t.insertion = f.point(10);
     t.alignmentPoint = f.at(11) ? f.point(11) : t.insertion;
-    t.alignment = alignmentOf(f.integer(72), f.integer(f.at(74) ? 74 : 73));
+    t.alignment = alignmentOf(f.integer(72), f.integer(verticalCode));
     t.height = f.real(40, t.height);
     if (const auto style = f.at(7))
         t.style = decode(trimBlanks(s_.value(*style)));
@@ -173,7 +176,7 @@ void Loader::entity(std::string_view type, GroupRange r) {
             bool hasHandle = false;
             const EntityId id = idOf(f, hasHandle);
             EntityRecord& a = d_.addLoaded(id, EntityKind::Attribute, layerOf(f));
-            readText(f, r, a.text);
+            readText(f, r, 74, a.text);
             a.tag = decode(trimBlanks(f.bytes(2)));
             a.owner = insert_->id;
             insert_->attributes.push_back(id);
@@ -200,7 +203,7 @@ void Loader::entity(std::string_view type, GroupRange r) {
     if (type == "TEXT") {
         bool hasHandle = false;
         const EntityId id = idOf(f, hasHandle);
-        readText(f, r, d_.addLoaded(id, EntityKind::Text, layerOf(f)).text);
+        readText(f, r, 73, d_.addLoaded(id, EntityKind::Text, layerOf(f)).text);
         binding_.add({id, r, {}, hasHandle});
     } else if (type == "INSERT") {
         bool hasHandle = false;

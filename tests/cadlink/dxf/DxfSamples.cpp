@@ -178,6 +178,7 @@ std::string sampleR2000Utf8() {
         "100 AcDbAttribute",
         "2 NAME",
         "70 0",
+        "73 2",
         "0 SEQEND",
         "5 34",
         "330 32",

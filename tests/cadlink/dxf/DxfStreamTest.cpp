@@ -156,6 +156,7 @@ TEST(DxfStream, ReadsWhatTheDrawingHolds) {
     ASSERT_EQ(insert->attributes, std::vector<EntityId>{0x33});
     EXPECT_EQ(d.find(u"33")->tag, u"NAME");
     EXPECT_EQ(d.find(u"33")->text.string, u"VAL");
+    EXPECT_EQ(d.find(u"33")->text.alignment, 0);  // its 73 is a field length
 
     const BlockRecord* block = d.findBlock(u"TAG");
     ASSERT_TRUE(block);
