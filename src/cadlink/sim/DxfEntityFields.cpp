@@ -1,8 +1,27 @@
 #include "cadlink/sim/DxfEntityFields.h"
 
-#include <algorithm>
 
 namespace tavor::cad::sim {
+
+namespace {
+
+// The position of each code in EntityFields::kCodes, -1 for the others: a record's groups are
+// sorted into their slots with one look-up each.
+constexpr std::array<std::int8_t, 1072> kSlots = [] {
+    std::array<std::int8_t, 1072> slots{};
+    slots.fill(-1);
+    for (std::size_t k = 0; k < EntityFields::kCodes.size(); ++k)
+        slots[static_cast<std::size_t>(EntityFields::kCodes[k])] = static_cast<std::int8_t>(k);
+    return slots;
+}();
+
+std::int8_t slotOf(std::int32_t code) {
+    return code >= 0 && code < static_cast<std::int32_t>(kSlots.size())
+               ? kSlots[static_cast<std::size_t>(code)]
+               : std::int8_t{-1};
+}
+
+}  // namespace
 
 EntityFields::EntityFields(const dxf::GroupStream& s, GroupRange range) : s_(s) {
     at_.fill(-1);
@@ -23,17 +42,16 @@ EntityFields::EntityFields(const dxf::GroupStream& s, GroupRange range) : s_(s) 
             break;  // xdata runs to the end of the record
         if (code == 330 && !owner_)
             owner_ = i;
-        const auto k = std::find(kCodes.begin(), kCodes.end(), code);
-        if (k != kCodes.end() && at_[static_cast<std::size_t>(k - kCodes.begin())] < 0)
-            at_[static_cast<std::size_t>(k - kCodes.begin())] = static_cast<std::int32_t>(i);
+        if (const std::int8_t k = slotOf(code); k >= 0 && at_[static_cast<std::size_t>(k)] < 0)
+            at_[static_cast<std::size_t>(k)] = static_cast<std::int32_t>(i);
     }
 }
 
 std::optional<std::size_t> EntityFields::at(std::int32_t code) const {
-    const auto k = std::find(kCodes.begin(), kCodes.end(), code);
-    if (k == kCodes.end())
+    const std::int8_t k = slotOf(code);
+    if (k < 0)
         return std::nullopt;
-    const std::int32_t i = at_[static_cast<std::size_t>(k - kCodes.begin())];
+    const std::int32_t i = at_[static_cast<std::size_t>(k)];
     return i < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(i));
 }
 
