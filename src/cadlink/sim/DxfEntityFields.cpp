@@ -1,6 +1,5 @@
 #include "cadlink/sim/DxfEntityFields.h"
 
-
 namespace tavor::cad::sim {
 
 namespace {
