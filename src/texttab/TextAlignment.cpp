@@ -4,6 +4,7 @@
 #include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
+#include "cadlink/UndoMarkScope.h"
 #include "texttab/FindTemplateText.h"
 #include "texttab/TextTab.h"
 #include "texttab/TrimmedLineCount.h"
@@ -76,6 +77,8 @@ void TextTab::align() {
     cad::Desktop& desktop = cad_.desktop();
     cad::ActivateCadWindow(desktop, cad::RestoreCadWindow(desktop, *app));
     const auto doc = app->GetActiveDocument();
+    // The whole write-back is one undo step of the CAD, however it ends.
+    const cad::UndoMarkScope undoStep(doc);
 
     enterRun();
     // Any error, the CAD's or another, ends the run with the fixed message and the tab at rest.

@@ -4,6 +4,7 @@
 #include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
+#include "cadlink/UndoMarkScope.h"
 #include "texttab/FindTemplateText.h"
 #include "texttab/TextTab.h"
 #include "texttab/TrimmedLineCount.h"
@@ -110,6 +111,8 @@ void TextTab::update() {
     cad::Desktop& desktop = cad_.desktop();
     desktop.setForegroundWindow(cad::RestoreCadWindow(desktop, *app));
     const auto doc = app->GetActiveDocument();
+    // The whole write-back is one undo step of the CAD, however it ends.
+    const cad::UndoMarkScope undoStep(doc);
 
     enterRun();
     // Any error, the CAD's or another, ends the walk with the fixed message and the tab at rest.

@@ -93,6 +93,12 @@ TEST_F(TextAlignmentTest, AnErasedTemplateEndsTheRunWithTheMessageAsTheUpdateDoe
     EXPECT_EQ(rig.textsInDrawing(), (S{"B@10,45"}));
 }
 
+TEST_F(TextAlignmentTest, OneCadUndoTakesBackTheWholeAlignment) {
+    align({u"A", u"B", u"C", u"D"});
+    ASSERT_TRUE(rig.drawing().undo());
+    EXPECT_EQ(rig.textsInDrawing(), (S{"a@10,50", "b@12,47", "c@30,44"}));
+}
+
 TEST(TextAlignmentAttrTest, FewerThanTwoRecordsDoNothing) {
     TextTabRig rig;
     rig.acquire({rig.addText(u"a", {0, 0})});

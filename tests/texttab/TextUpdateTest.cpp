@@ -128,6 +128,20 @@ TEST_F(TextUpdateTest, AnyErrorInsideTheWalkEndsItWithTheMessageAndTheTabAtRest)
     EXPECT_EQ(rig.textsInDrawing(), (S{"A3@10,50", "B2@10,45", "C3@10,40"}));
 }
 
+TEST_F(TextUpdateTest, OneCadUndoTakesBackTheWholeUpdateEvenOneEndedByAnError) {
+    update({u"A2", u"B2", u"C2", u"D2"});
+    rig.refusals().refuseNext(u"CopyEntity");
+    update({u"A3", u"B3", u"C3", u"D3", u"E3"});  // ends with its message at the copy
+    ASSERT_EQ(rig.platform.lastMessageText(), u"エラーのため、更新を中止しました．");
+    rig.addText(u"after", {0, 0});  // outside every mark: a step of its own
+    ASSERT_TRUE(rig.drawing().undo());
+    EXPECT_EQ(rig.textsInDrawing(), (S{"A3@10,50", "B3@10,45", "C3@10,40", "D3@10,35"}));
+    ASSERT_TRUE(rig.drawing().undo());
+    EXPECT_EQ(rig.textsInDrawing(), (S{"A2@10,50", "B2@10,45", "C2@10,40", "D2@10,35"}));
+    ASSERT_TRUE(rig.drawing().undo());
+    EXPECT_EQ(rig.textsInDrawing(), (S{"A@10,50", "B@10,45", "C@10,40"}));
+}
+
 TEST_F(TextUpdateTest, TheStopButtonEndsTheWalkAtItsNextCheck) {
     rig.platform.atProcessMessages(1, [this] { form.SpeedButton5Click(); });
     update({u"A2", u"B2", u"C2", u"D2"});
