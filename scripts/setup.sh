@@ -11,6 +11,7 @@ packages=(
     fonts-noto-cjk fonts-ipafont-gothic
     g++-mingw-w64-x86-64-posix wine wine64
     clang-format xdg-utils
+    clang libclang-rt-14-dev
     python3-ezdxf
 )
 

@@ -198,6 +198,10 @@ bool IniFile::save() const {
         bytes += l.bytes ? *l.bytes : encodeLine(l.raw, out);
         bytes += "\r\n";
     }
+    // A changed line can leave a code-page file that reads as UTF-8 (only "ﾃｩ" left among
+    // its bytes); then the text is kept in UTF-8 with a byte-order mark instead.
+    if ((out == TextEncoding::Ansi || out == TextEncoding::Cp932) && decodeText(bytes).text != text)
+        return writeFileAtomically(file_, encodeText(text, TextEncoding::Utf8Bom));
     return writeFileAtomically(file_, bytes);
 }
 

@@ -6,6 +6,28 @@
 
 namespace tavor {
 
+namespace {
+FileWriteSteps* activeSteps = nullptr;  // nullptr: the system's
+}  // namespace
+
+ScopedFileWriteSteps::ScopedFileWriteSteps(FileWriteSteps& steps) : previous_(activeSteps) {
+    activeSteps = &steps;
+}
+
+ScopedFileWriteSteps::~ScopedFileWriteSteps() {
+    activeSteps = previous_;
+}
+
+bool writeFileAtomically(const std::filesystem::path& target, const std::string& bytes) {
+    FileWriteSteps& steps = activeSteps ? *activeSteps : systemFileWriteSteps();
+    std::filesystem::path fresh = target;
+    fresh += ".new";
+    if (steps.writeNew(fresh, bytes) && steps.replace(fresh, target))
+        return true;
+    steps.remove(fresh);
+    return false;
+}
+
 std::optional<std::string> readFileBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in)

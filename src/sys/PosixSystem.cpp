@@ -71,27 +71,37 @@ std::string encodeCodePage(std::u16string_view text, TextEncoding) {
     return convert("CP932", "UTF-16LE", utf16, "?", 2);
 }
 
-bool writeFileAtomically(const std::filesystem::path& target, const std::string& bytes) {
-    std::filesystem::path temp = target;
-    temp += ".new";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        written += static_cast<std::size_t>(n);
+namespace {
+
+class PosixFileWriteSteps final : public FileWriteSteps {
+public:
+    bool writeNew(const std::filesystem::path& file, std::string_view bytes) override {
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return false;
+        std::size_t written = 0;
+        while (written < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;  // ENOSPC, EIO: the disk took no more
+            written += static_cast<std::size_t>(n);
+        }
+        const bool ok = written == bytes.size() && ::fsync(fd) == 0;
+        return ::close(fd) == 0 && ok;
     }
-    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
+    bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return std::rename(from.c_str(), to.c_str()) == 0;
     }
-    return true;
+    void remove(const std::filesystem::path& file) override { ::unlink(file.c_str()); }
+};
+
+}  // namespace
+
+FileWriteSteps& systemFileWriteSteps() {
+    static PosixFileWriteSteps steps;
+    return steps;
 }
 
 std::filesystem::path executablePath() {

@@ -80,7 +80,10 @@ std::string encodeText(std::u16string_view text, TextEncoding encoding) {
 TextEncoding encodingThatKeeps(std::u16string_view text, TextEncoding preferred) {
     if (preferred != TextEncoding::Ansi && preferred != TextEncoding::Cp932)
         return preferred;
-    return decodeCodePage(encodeCodePage(text, preferred), preferred) == text
+    // The bytes must also be read back as that code page: CP932 bytes that happen to be valid
+    // UTF-8 (a list left with only "ﾃｩ") would otherwise come back as other characters.
+    const std::string bytes = encodeCodePage(text, preferred);
+    return decodeCodePage(bytes, preferred) == text && decodeText(bytes).text == text
                ? preferred
                : TextEncoding::Utf8Bom;
 }

@@ -41,24 +41,33 @@ std::string encodeCodePage(std::u16string_view text, TextEncoding encoding) {
     return out;
 }
 
-bool writeFileAtomically(const std::filesystem::path& target, const std::string& bytes) {
-    std::filesystem::path temp = target;
-    temp += L".new";
-    HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size() && FlushFileBuffers(h);
-    CloseHandle(h);
-    if (!ok || !MoveFileExW(temp.c_str(), target.c_str(),
-                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(temp.c_str());
-        return false;
+namespace {
+
+class WinFileWriteSteps final : public FileWriteSteps {
+public:
+    bool writeNew(const std::filesystem::path& file, std::string_view bytes) override {
+        HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            return false;
+        DWORD written = 0;
+        const bool ok =
+            WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size() && FlushFileBuffers(h);
+        return CloseHandle(h) && ok;
     }
-    return true;
+    bool replace(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return MoveFileExW(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+    void remove(const std::filesystem::path& file) override { DeleteFileW(file.c_str()); }
+};
+
+}  // namespace
+
+FileWriteSteps& systemFileWriteSteps() {
+    static WinFileWriteSteps steps;
+    return steps;
 }
 
 std::filesystem::path executablePath() {
