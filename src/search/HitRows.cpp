@@ -6,16 +6,20 @@
 
 namespace tavor {
 
-// The hit that the row links to; nullptr when the link names none.
-const Tavor2* SearchTab::hitOfRow(int row) const {
+// The row's link when it names a hit (1-based), else 0.
+int SearchTab::hitLink(int row) const {
     const int k = c_.StringGrid2.link(kHitCol, row);
-    if (k < 1 || static_cast<std::size_t>(k) > c_.hitList.size())
-        return nullptr;
-    return &c_.hitList[static_cast<std::size_t>(k - 1)];
+    return k >= 1 && static_cast<std::size_t>(k) <= c_.hitList.size() ? k : 0;
+}
+
+const Tavor2* SearchTab::hitOfRow(int row) const {
+    const int k = hitLink(row);
+    return k > 0 ? &c_.hitList[static_cast<std::size_t>(k - 1)] : nullptr;
 }
 
 Tavor2* SearchTab::hitOfRow(int row) {
-    return const_cast<Tavor2*>(std::as_const(*this).hitOfRow(row));
+    const int k = hitLink(row);
+    return k > 0 ? &c_.hitList[static_cast<std::size_t>(k - 1)] : nullptr;
 }
 
 // The row's cell differs, case included, from its hit's text as last known in the drawing.

@@ -49,6 +49,7 @@ private:
     void showHits(Found found);
     void clearHits();
 
+    int hitLink(int row) const;
     Tavor2* hitOfRow(int row);
     const Tavor2* hitOfRow(int row) const;
     bool rowChanged(int row) const;
