@@ -17,6 +17,18 @@ namespace {
 constexpr int kColumnMargin = 10;
 constexpr int kAfterPickMs = 500;
 
+// Suspends the grid's painting while it is filled, and resumes it however the filling ends.
+class RedrawOffWhileFilling {
+public:
+    explicit RedrawOffWhileFilling(Property<bool>& redraw) : redraw_(redraw) { redraw_ = false; }
+    ~RedrawOffWhileFilling() { redraw_ = true; }
+    RedrawOffWhileFilling(const RedrawOffWhileFilling&) = delete;
+    RedrawOffWhileFilling& operator=(const RedrawOffWhileFilling&) = delete;
+
+private:
+    Property<bool>& redraw_;
+};
+
 // Clears and deletes the working set when the acquisition leaves, however it leaves.
 class ReleaseSetOnExit {
 public:
@@ -142,6 +154,7 @@ void GridTab::fillGrid(cad::Document& doc, const TagGroup& group, int picked) {
     GridState& grid = g_.StringGrid1;
     const int blocks = static_cast<int>(g_.blkList.size());
     ClearGrid(grid);
+    const RedrawOffWhileFilling redrawOff(g_.StringGrid1Redraw);
     g_.FUndoCells.Clear();
     g_.sgUndoCnt = 0;
     grid.setRowCount(blocks >= 1 ? blocks + 1 : 2);

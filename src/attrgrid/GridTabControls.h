@@ -24,6 +24,8 @@ struct GridTabControls {
     TSpeedButton SpeedButton17{u"SpeedButton17", u"数字順"};
     TSpeedButton SpeedButton18{u"SpeedButton18", u"取得順"};
     GridState StringGrid1{5, 2, 1, 1};
+    // False while the acquisition fills the grid: the skin paints it only afterwards.
+    Property<bool> StringGrid1Redraw{true};
     TProgressBar ProgressBar1{u"ProgressBar1"};
 
     BlkList blkList;

@@ -133,6 +133,11 @@ void GridTabPage::addGrid() {
     grid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid1_->installEventFilter(this);
     grid1_->viewport()->installEventFilter(this);
+    bind_.watch<bool>(form_.StringGrid1Redraw, [this](const bool& on) {
+        grid1_->viewport()->setUpdatesEnabled(on);
+        if (on)
+            grid1_->viewport()->update();
+    });
 
     // The cell click runs whenever the current cell moves, and on a click that did not move it;
     // a move made by a command of the tab is refused by the gate, the command clicks itself.

@@ -137,9 +137,14 @@ std::u16string QtPlatform::formatFixed(double value, int decimals) {
 
 int QtPlatform::textWidth(const std::u16string& text, const std::u16string& fontFamily,
                           int pixelSize) {
-    QFont font(qs(fontFamily));
-    font.setPixelSize(pixelSize);
-    return QFontMetrics(font).horizontalAdvance(qs(text));
+    if (!metrics_ || metricsFamily_ != fontFamily || metricsPixels_ != pixelSize) {
+        QFont font(qs(fontFamily));
+        font.setPixelSize(pixelSize);
+        metrics_.emplace(font);
+        metricsFamily_ = fontFamily;
+        metricsPixels_ = pixelSize;
+    }
+    return metrics_->horizontalAdvance(qs(text));
 }
 
 }  // namespace tavor::gui

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFontMetrics>
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <optional>
 
 #include "ui/Platform.h"
 
@@ -33,6 +35,10 @@ public:
 private:
     QWidget* widgetOf(FormId form) const;
     std::map<FormId, QPointer<QWidget>> forms_;
+    // The metrics of the font last measured in: a grid measures every cell in one font.
+    std::optional<QFontMetrics> metrics_;
+    std::u16string metricsFamily_;
+    int metricsPixels_ = 0;
 };
 
 }  // namespace tavor::gui

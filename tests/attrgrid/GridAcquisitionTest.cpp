@@ -140,6 +140,21 @@ TEST(GridAcquisitionTest, ABracketedPatternPicksOnlyThoseBlocks) {
     EXPECT_EQ(rig.controls.Label5.caption.get(), u"ATTR = 1 / 1");
 }
 
+TEST(GridAcquisitionTest, TheGridIsNotPaintedWhileItIsFilledHoweverTheFillingEnds) {
+    for (const bool fails : {false, true}) {
+        GridTabRig rig;
+        std::vector<bool> seen;
+        for (const int call : {1, 16 + 2})  // filtering, then the second row
+            rig.platform.atProcessMessages(
+                call, [&rig, &seen] { seen.push_back(rig.controls.StringGrid1Redraw); });
+        if (fails)
+            rig.refusals().refuseAfter(u"GetObjectByHandle", 2);
+        rig.acquireAll(4);
+        EXPECT_EQ(seen, (std::vector<bool>{true, false}));
+        EXPECT_TRUE(rig.controls.StringGrid1Redraw);
+    }
+}
+
 TEST(GridAcquisitionTest, TheProgramsWindowIsHandedToTheCadAndTakenBack) {
     GridTabRig rig;
     bool minimisedWhilePicking = false;
