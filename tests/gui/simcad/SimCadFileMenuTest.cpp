@@ -10,6 +10,7 @@
 #include "DxfSamples.h"
 #include "cadlink/sim/dxf/DxfFiles.h"
 #include "gui/simcad/SimCadFileMenu.h"
+#include "gui/simcad/SimCadView.h"
 #include "gui/simcad/SimulatedCadEnvironment.h"
 
 namespace tavor::gui {
@@ -123,6 +124,26 @@ TEST_F(SimCadFileMenuTest, AFailedSaveShowsWhyAndLeavesTheOldFileAlone) {
     ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[1].contains(QStringLiteral("line"))) << errors[1].toStdString();
     EXPECT_EQ(textOf(u"30"), u"変更");  // the open drawing stays
+}
+
+// Brightest pixel within two of the point: lines are white (antialiased: lighter than 100)
+// on the dark background (about 40).
+int brightnessNear(const QImage& image, QPointF at) {
+    int best = 0;
+    for (int dx = -2; dx <= 2; ++dx)
+        for (int dy = -2; dy <= 2; ++dy)
+            best = std::max(best, qGray(image.pixel(at.toPoint() + QPoint(dx, dy))));
+    return best;
+}
+
+TEST_F(SimCadFileMenuTest, DrawsTheDrawingsLinesAndItsBlocksGeometry) {
+    openSample();
+    SimCadView& view = *window().view();
+    const QImage image = view.grab().toImage();
+    const ViewTransform t = view.transform();
+    EXPECT_GT(brightnessNear(image, t.toScreen({25, 0, 0})), 100);   // the model-space LINE
+    EXPECT_GT(brightnessNear(image, t.toScreen({25, 30, 0})), 100);  // the block's LINE
+    EXPECT_LT(brightnessNear(image, t.toScreen({45, 15, 0})), 80);   // nothing there
 }
 
 }  // namespace
