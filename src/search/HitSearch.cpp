@@ -19,7 +19,8 @@ constexpr char16_t kStopCaption[] = u"中止";
 constexpr char16_t kSearchCaption[] = u"検索";
 constexpr char16_t kNoPatternCaption[] = u"検索 (部分一致)";
 
-// However the button's press ends, the button reads "検索" again and Edit3 takes input.
+// However the button's press ends, the button reads "検索" again and takes clicks (the stop
+// switch disables the button it was armed with), and Edit3 takes input.
 class IdleOnExit {
 public:
     explicit IdleOnExit(SearchTabControls& c) : c_(c) {}
