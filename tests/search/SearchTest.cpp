@@ -234,6 +234,21 @@ TEST_F(SearchTest, StopDuringReadingLeavesAnEmptyListAndNoSet) {
     EXPECT_EQ(rig.cad.desktop.foreground, FakeDesktop::kProgram);
 }
 
+TEST_F(SearchTest, ChangingAnOptionDuringASearchStopsIt) {
+    for (int i = 0; i < 20; ++i)
+        rig.addText(u"T");
+    rig.platform.atProcessMessages(2, [&] {
+        form.CheckBox3.checked = true;
+        form.CheckBox3Click();
+    });
+    rig.search(u"T");
+    EXPECT_TRUE(form.hitList.empty());
+    EXPECT_EQ(form.Label7.caption.get(), u"検索 (部分一致)");
+    rig.search(u"T");
+    EXPECT_EQ(form.hitList.size(), 20u);
+    EXPECT_EQ(form.Label7.caption.get(), u"[T*] (部分一致)");
+}
+
 TEST_F(SearchTest, ProgressCountsEveryHundredthEntity) {
     for (int i = 0; i < 250; ++i)
         rig.addText(u"T");
