@@ -7,8 +7,14 @@ namespace tavor::cad {
 
 namespace {
 
+// Deletes the set even when clearing it fails, so that no working set outlives the pick.
 void releaseSet(cad::SelectionSet& set) {
-    set.ClearSelectionSet();
+    try {
+        set.ClearSelectionSet();
+    } catch (const cad::CadError&) {
+        set.DeleteSelectionSet();
+        throw;
+    }
     set.DeleteSelectionSet();
 }
 

@@ -64,8 +64,14 @@ bool TTavorMainForm::SynEdit1KeyPress(char16_t key, bool ctrlDown) {
         return false;
     gate.run([this, key] {
         if (key == kCtrlEnter) {
-            // Whatever the update button's state.
-            textTab_.update();
+            // Whatever the update button's state. The program comes back to the front however
+            // the update ends, so that its error report is not left behind the CAD.
+            try {
+                textTab_.update();
+            } catch (...) {
+                bringProgramToFront();
+                throw;
+            }
             bringProgramToFront();
         } else if (key == kCtrlC) {
             editorCommands().N11Click();

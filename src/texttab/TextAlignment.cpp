@@ -62,8 +62,9 @@ void copyInto(cad::Text& templ, Tavor& entry, const std::u16string& line, bool k
             ? (entry.txtAli != 0 ? copy->GetTextAlignmentPoint() : copy->GetInsertionPoint()).z
             : 0.0;
     entry.insPt = {at.x, at.y, z};
-    entry.text = line;
     copy->SetTextString(line);
+    // Only a text that took the line holds it: an update then leaves it alone.
+    entry.text = line;
     placeByCode(*copy, copy->GetAlignment(), entry.insPt);
     copy->UpdateEntity();
 }

@@ -140,6 +140,7 @@ public:
     // Undo marks: the changes between the outermost pair are one step of the history.
     void startUndoMark() { history_.startMark(); }
     void endUndoMark() { history_.endMark(); }
+    bool undoMarkOpen() const { return history_.marking(); }
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
     // Takes back (puts back) one whole step; false when there is none.
