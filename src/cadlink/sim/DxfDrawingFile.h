@@ -23,9 +23,6 @@ public:
     void write(const Drawing& drawing, const dxf::ByteSink& sink) const;
     std::string bytes(const Drawing& drawing) const;
 
-    const dxf::GroupStream& stream() const { return stream_; }
-    const dxf::TextRules& text() const { return text_; }
-
 private:
     DxfDrawingFile(dxf::GroupStream stream, dxf::TextRules text)
         : stream_(std::move(stream)), text_(std::move(text)) {}

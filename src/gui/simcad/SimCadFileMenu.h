@@ -41,9 +41,6 @@ public:
 
     QAction* openAction() const { return open_; }
     QAction* saveAction() const { return save_; }
-    QAction* saveAsAction() const { return saveAs_; }
-    QAction* undoAction() const { return undo_; }
-    QAction* redoAction() const { return redo_; }
 
 signals:
     // The drawing was opened or saved, or its unsaved state may have changed.

@@ -22,7 +22,6 @@ public:
     // `acadVersion` is $ACADVER ("AC1009" ... "AC1032"), `dwgCodePage` $DWGCODEPAGE.
     TextRules(std::string_view acadVersion, std::string_view dwgCodePage, CodePage codePage);
 
-    bool utf8() const { return utf8_; }
     // The bytes decoded first, the escapes resolved after: a 0x5C inside a double-byte
     // character is never the start of an escape.
     std::u16string decode(std::string_view bytes) const;

@@ -14,10 +14,4 @@ inline bool isOwnHandleCode(std::int32_t code) {
     return code == 5 || code == 105;
 }
 
-// Codes whose value points at another object by its handle.
-inline bool isPointerCode(std::int32_t code) {
-    return (code >= 320 && code <= 369) || (code >= 390 && code <= 399) ||
-           (code >= 480 && code <= 481) || code == 1005;
-}
-
 }  // namespace tavor::cad::sim::dxf

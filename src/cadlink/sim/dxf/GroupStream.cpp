@@ -44,11 +44,6 @@ GroupStream GroupStream::read(std::string bytes) {
     return s;
 }
 
-std::string_view GroupStream::prefix() const {
-    const std::size_t end = groups_.empty() ? bytes_.size() : groups_.front().start;
-    return std::string_view(bytes_).substr(0, end);
-}
-
 std::string_view GroupStream::raw(std::size_t i) const {
     const std::size_t end = i + 1 < groups_.size() ? groups_[i + 1].start : bytes_.size();
     return std::string_view(bytes_).substr(groups_[i].start, end - groups_[i].start);

@@ -32,7 +32,6 @@ public:
     // Binary files of R12 write a code in one byte (255 then two bytes for larger codes).
     bool oneByteCodes() const { return oneByteCodes_; }
     const std::string& bytes() const { return bytes_; }
-    std::string_view prefix() const;
 
     std::size_t size() const { return groups_.size(); }
     std::int32_t code(std::size_t i) const { return groups_[i].code; }
