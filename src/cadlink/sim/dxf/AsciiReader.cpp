@@ -70,7 +70,6 @@ void AsciiReader::read(GroupStream& s) {
         if (valueStart - codeStart > std::numeric_limits<std::uint16_t>::max())
             throw DxfError("line " + std::to_string(line) + ": the code line is too long.");
         s.groups_.push_back({static_cast<std::uint32_t>(codeStart),
-                             static_cast<std::uint32_t>(valueEnd - valueStart),
                              static_cast<std::uint16_t>(valueStart - codeStart),
                              static_cast<std::int16_t>(code)});
         sawEof = code == 0 &&

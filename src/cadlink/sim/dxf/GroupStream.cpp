@@ -51,7 +51,19 @@ std::string_view GroupStream::raw(std::size_t i) const {
 
 std::string_view GroupStream::value(std::size_t i) const {
     const Group& g = groups_[i];
-    return std::string_view(bytes_).substr(g.start + g.valueOffset, g.valueSize);
+    const std::size_t from = g.start + g.valueOffset;
+    const std::size_t end = i + 1 < groups_.size() ? groups_[i + 1].start : bytes_.size();
+    const char* at = bytes_.data() + from;
+    if (format_ == Format::Binary && valueTypeOf(g.code) != ValueType::String)
+        return {at, end - from};
+    // A string ends at its NUL (binary) or its line's end (ASCII), CR LF or LF; what follows
+    // belongs to the group too (the EOF group's trailing bytes).
+    const void* stop = std::memchr(at, format_ == Format::Binary ? '\0' : '\n', end - from);
+    std::size_t size =
+        stop ? static_cast<std::size_t>(static_cast<const char*>(stop) - at) : end - from;
+    if (format_ == Format::Ascii && stop && size > 0 && at[size - 1] == '\r')
+        --size;
+    return {at, size};
 }
 
 double GroupStream::real(std::size_t i) const {

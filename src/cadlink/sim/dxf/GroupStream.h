@@ -12,10 +12,10 @@ namespace tavor::cad::sim::dxf {
 enum class Format { Ascii, Binary };
 
 // One group as it lies in the file. Its bytes run from `start` to the next group's start (the
-// last group's to the end of the file), so the groups and the prefix cover every byte.
+// last group's to the end of the file), so the groups and what precedes the first cover every
+// byte. Eight bytes, as a large drawing holds millions: the value's end is found when asked.
 struct Group {
     std::uint32_t start;
-    std::uint32_t valueSize;    // ASCII: the value line without its ending; binary: the value
     std::uint16_t valueOffset;  // from `start` to the value's first byte
     std::int16_t code;
 };
