@@ -39,6 +39,10 @@ int main(int argc, char** argv) {
     gui::AttDialog att(program.dialogs.TavorAttForm, &window);
     platform.registerForm(FormId::Att, &att);
 
+    // The simulated CAD's window is part of the program: closing the main window ends both.
+    QObject::connect(&window, &gui::MainWindow::closed, &qt, &QApplication::quit,
+                     Qt::QueuedConnection);
+
     program.create();
     cad.showCadWindow();
     window.show();

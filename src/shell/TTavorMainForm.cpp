@@ -125,6 +125,12 @@ void TTavorMainForm::attachDialogs(TavorDialogs& dialogs) {
         services_.platform, GridEditTarget::of(StringGrid1, FUndoCells, sgUndoCnt),
         dialogs.TavorTikanForm, dialogs.TavorKasanForm, dialogs.TavorRenbanForm);
     attForm_ = &dialogs.TavorAttForm;
+    for (ModalForm* dialog :
+         std::initializer_list<ModalForm*>{&dialogs.TavorTikanForm, &dialogs.TavorKasanForm,
+                                           &dialogs.TavorRenbanForm, &dialogs.TavorAttForm})
+        dialog->handlerGate = [this](const std::function<void()>& handler) {
+            gate.runAlways(handler);
+        };
     wireMenus();
 }
 

@@ -75,6 +75,7 @@ std::optional<std::vector<cad::Handle>> SimCadView::pick(const cad::sim::PickReq
     hovered_.reset();
     dragging_ = false;
     pressAt_.reset();
+    windowFrom_.reset();
     update();
     if (!accepted)
         return std::nullopt;
@@ -127,6 +128,15 @@ std::optional<EntityId> SimCadView::entityAt(const QPointF& at) const {
     return std::nullopt;
 }
 
+bool SimCadView::isEmptySpace(const QPointF& at) const {
+    const auto& d = cad_->drawing();
+    const ViewTransform view = transform();
+    for (EntityId id : d.modelSpace())
+        if (entityHit(d, d.live(id), view, at, kPickTolerance))
+            return false;
+    return true;
+}
+
 void SimCadView::pickOne(EntityId id, bool remove) {
     if (remove) {
         if (pickedSet_.erase(id))
@@ -154,12 +164,12 @@ void SimCadView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor(33, 40, 48));
     PaintMarks marks{&pickedSet_, hovered_};
     paintDrawing(p, cad_->drawing(), transform(), marks);
-    if (dragging_ && pressAt_) {
-        const bool crossing = dragTo_.x() < pressAt_->x();
+    if (const std::optional<QPoint> from = dragging_ ? pressAt_ : windowFrom_) {
+        const bool crossing = dragTo_.x() < from->x();
         QPen pen(QColor(200, 200, 255), 1, crossing ? Qt::DashLine : Qt::SolidLine);
         p.setPen(pen);
         p.setBrush(crossing ? QColor(80, 200, 80, 40) : QColor(80, 120, 255, 40));
-        p.drawRect(QRect(*pressAt_, dragTo_).normalized());
+        p.drawRect(QRect(*from, dragTo_).normalized());
     }
     if (marker_) {
         const auto& m = *marker_;
@@ -217,9 +227,9 @@ void SimCadView::mouseMoveEvent(QMouseEvent* event) {
     }
     if (!isPicking())
         return;
-    if (pressAt_) {
+    if (pressAt_ || windowFrom_) {
         dragTo_ = event->pos();
-        if ((dragTo_ - *pressAt_).manhattanLength() >= kDragThreshold)
+        if (pressAt_ && !windowFrom_ && (dragTo_ - *pressAt_).manhattanLength() >= kDragThreshold)
             dragging_ = true;
         update();
         return;
@@ -240,11 +250,16 @@ void SimCadView::mouseReleaseEvent(QMouseEvent* event) {
     if (!isPicking() || event->button() != Qt::LeftButton || !pressAt_)
         return;
     const bool remove = event->modifiers() & Qt::ShiftModifier;
-    if (dragging_) {
-        const QRectF band = QRectF(QPointF(*pressAt_), QPointF(event->pos())).normalized();
-        pickInRectangle(band, event->pos().x() < pressAt_->x(), remove);
+    const std::optional<QPoint> from = dragging_ ? pressAt_ : windowFrom_;
+    if (from) {
+        const QRectF band = QRectF(QPointF(*from), QPointF(event->pos())).normalized();
+        pickInRectangle(band, event->pos().x() < from->x(), remove);
+        windowFrom_.reset();
     } else if (const auto id = entityAt(event->position())) {
         pickOne(*id, remove);
+    } else if (isEmptySpace(event->position())) {
+        windowFrom_ = event->pos();
+        dragTo_ = event->pos();
     }
     pressAt_.reset();
     dragging_ = false;

@@ -66,6 +66,8 @@ private:
 
     bool pickable(const cad::sim::EntityRecord& entity) const;
     std::optional<cad::sim::EntityId> entityAt(const QPointF& at) const;
+    // Nothing is drawn there: a click starts a window, as in a CAD.
+    bool isEmptySpace(const QPointF& at) const;
     void pickOne(cad::sim::EntityId id, bool remove);
     void pickInRectangle(const QRectF& rect, bool crossing, bool remove);
     void endPick(bool accepted);
@@ -80,6 +82,9 @@ private:
     std::vector<cad::sim::EntityId> picked_;  // in pick order
     std::set<cad::sim::EntityId> pickedSet_;
     std::optional<QPoint> pressAt_;
+    // The first corner of a window picked as a CAD user does: a click on empty space, then a
+    // second click; the band follows the mouse in between.
+    std::optional<QPoint> windowFrom_;
     QPoint dragTo_;
     bool dragging_ = false;
     std::optional<QPoint> panFrom_;
