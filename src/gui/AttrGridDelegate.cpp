@@ -1,5 +1,6 @@
 #include "gui/AttrGridDelegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -72,6 +73,9 @@ bool AttrGridDelegate::eventFilter(QObject* watched, QEvent* event) {
     KeyCode code = enter ? vkReturn : vkZ;
     form_.StringGrid1KeyDown(code, ShiftState{false, undo, false});
     grid.setEditorOpen(false);
+    // A written cell is no longer red, though its text stayed the same.
+    if (auto* view = qobject_cast<QAbstractItemView*>(parent()))
+        view->viewport()->update();
     return true;
 }
 
