@@ -167,11 +167,11 @@ void SearchTab::showHits(Found found) {
         const int n = static_cast<int>(c_.hitList.size());
         grid.setRowCount(n);
         for (int row = 0; row < n; ++row) {
-            grid.setCell(0, row, c_.hitList[static_cast<std::size_t>(row)].text);
-            grid.setLink(0, row, row + 1);
+            grid.setCell(kHitCol, row, c_.hitList[static_cast<std::size_t>(row)].text);
+            grid.setLink(kHitCol, row, row + 1);
         }
     }
-    grid.setCurrent(0, 0);
+    grid.setCurrent(kHitCol, 0);
     selectRow();
     c_.FUndoCells2.Clear();
     c_.sgUndoCnt2 = 0;
@@ -185,8 +185,8 @@ void SearchTab::clearHits() {
     c_.hitList.clear();
     GridState& grid = c_.StringGrid2;
     grid.setRowCount(1);
-    grid.setCell(0, 0, u"");
-    grid.setLink(0, 0, 0);
+    grid.setCell(kHitCol, 0, u"");
+    grid.setLink(kHitCol, 0, 0);
 }
 
 bool SearchTab::optionChangeSearches(int activePageIndex) const {
