@@ -81,15 +81,18 @@ void EditorCommands::PopupMenu1Popup(TPopupMenu1& menu) {
         item->enabled = hasSelection;
 }
 
+bool EditorCommands::convertLine(std::u16string& line, const LineConversion& convert) {
+    if (!convert(line))
+        return true;
+    host_.platform().processMessages();
+    return host_.runFlag();
+}
+
 void EditorCommands::convertLines(std::vector<std::u16string>& lines,
                                   const LineConversion& convert) {
-    for (std::u16string& line : lines) {
-        if (!convert(line))
-            continue;
-        host_.platform().processMessages();
-        if (!host_.runFlag())
+    for (std::u16string& line : lines)
+        if (!convertLine(line, convert))
             break;
-    }
 }
 
 void EditorCommands::snapshotAndConvertAll(const LineConversion& convert) {
@@ -107,10 +110,21 @@ void EditorCommands::snapshotAndConvertSelection(const LineConversion& convert) 
     convertSelection(convert);
 }
 
+// The work list is built line by line, each line converted as soon as it is read: over long
+// texts a second pass over a finished copy costs more than the conversion itself, its lines
+// having left the cache. The editor cannot change meanwhile (it takes no input during a run).
+// After a stop the remaining lines are taken over as they are.
 void EditorCommands::convertAllLines(const LineConversion& convert) {
     LineEditor& editor = host_.editor();
-    std::vector<std::u16string> lines = editor.lines();
-    convertLines(lines, convert);
+    const int count = editor.lineCount();
+    std::vector<std::u16string> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    bool running = true;
+    for (int i = 0; i < count; ++i) {
+        lines.push_back(editor.line(i));
+        if (running)
+            running = convertLine(lines.back(), convert);
+    }
     const EditorUpdate update(editor);
     editor.setLines(std::move(lines));
 }

@@ -53,6 +53,9 @@ private:
     void snapshotAndConvertSelection(const LineConversion& convert);
     void convertAllLines(const LineConversion& convert);
     void convertSelection(const LineConversion& convert);
+    // Converts one line; after a line that counts, lets messages run. False once the stop
+    // button has ended the run.
+    bool convertLine(std::u16string& line, const LineConversion& convert);
     // Runs the conversion over the lines, letting messages run and obeying the stop button.
     void convertLines(std::vector<std::u16string>& lines, const LineConversion& convert);
     bool replaceDialogAccepted();

@@ -44,7 +44,7 @@ std::u16string Replacer::comparable(const std::u16string& text) const {
 }
 
 // Writes into the text's own buffer where the result is not longer, else through a scratch
-// buffer that serves every line of a command, so that most lines cost no allocation.
+// buffer that is handed on from line to line, so that most lines cost no allocation.
 void Replacer::apply(std::u16string& text) const {
     if (search_.empty())
         return;
@@ -86,7 +86,8 @@ void Replacer::apply(std::u16string& text) const {
         hit = haystack.find(std::u16string_view(comparableSearch_), from);
     }
     scratch_.append(text, from);
-    text.assign(scratch_);
+    // The line takes the scratch buffer and leaves its own for the next line.
+    text.swap(scratch_);
 }
 
 }  // namespace tavor
