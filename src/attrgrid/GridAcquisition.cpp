@@ -36,6 +36,10 @@ public:
     ~ReleaseSetOnExit() {
         try {
             set_.ClearSelectionSet();
+        } catch (const cad::CadError&) {
+            // A set that will not clear can still be deleted.
+        }
+        try {
             set_.DeleteSelectionSet();
         } catch (const cad::CadError&) {
             // Nothing is left to do with a set the CAD will not release.
