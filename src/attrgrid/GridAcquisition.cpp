@@ -161,13 +161,18 @@ void GridTab::fillGrid(cad::Document& doc, const TagGroup& group, int picked) {
     const RedrawOffWhileFilling redrawOff(g_.StringGrid1Redraw);
     g_.FUndoCells.Clear();
     g_.sgUndoCnt = 0;
-    grid.setRowCount(blocks >= 1 ? blocks + 1 : 2);
+    // Only a count that differs is set: a grid of the same size keeps its cells' storage.
+    const int rows = blocks >= 1 ? blocks + 1 : 2;
+    if (grid.rowCount() != rows)
+        grid.setRowCount(rows);
     if (blocks >= 1) {
         g_.ProgressBar1.maxValue = blocks;
         g_.ProgressBar1.position = 0;
     }
     // A line without any field still leaves the column of row numbers.
-    grid.setColCount(std::max(group.columnCount(), 1));
+    const int cols = std::max(group.columnCount(), 1);
+    if (grid.colCount() != cols)
+        grid.setColCount(cols);
     // The first column of each TAG: a TAG named twice fills only its first column.
     ColumnOfTag columnOfTag;
     for (int c = group.columnCount() - 1; c >= 1; --c)
