@@ -95,7 +95,13 @@ bool TTavorMainForm::Edit2KeyPress(char16_t key) {
     if (!SpeedButton6.enabled)
         return true;
     gate.run([this] {
-        textTab_.align();
+        // Back to the front however the alignment ends, as after Ctrl+Enter.
+        try {
+            textTab_.align();
+        } catch (...) {
+            bringProgramToFront();
+            throw;
+        }
         focusRequested.notify(&Edit2);
         bringProgramToFront();
     });

@@ -106,8 +106,11 @@ private:
 };
 
 // Each entity ends as it was or as the clean run left it: a command that fails part way writes
-// no entity other than its own targets, and leaves every entity it did not reach unchanged.
+// no entity other than its own targets, and leaves every entity it did not reach unchanged. The
+// one target it was writing when the call failed may be half written (its place set, its text
+// not): a failed call leaves its entity as it is.
 std::string entitiesWrong(const Run& clean, const Run& faulted) {
+    int halfWritten = 0;
     for (const auto& [id, state] : faulted.before) {
         const auto now = faulted.after.find(id);
         const auto cleanNow = clean.after.find(id);
@@ -115,10 +118,12 @@ std::string entitiesWrong(const Run& clean, const Run& faulted) {
         const bool asClean = now == faulted.after.end()
                                  ? cleanNow == clean.after.end()
                                  : cleanNow != clean.after.end() && cleanNow->second == now->second;
-        if (!asBefore && !asClean)
-            return "entity " + toUtf8(cad::sim::formatHandle(id)) + " is neither as it was nor " +
-                   "as the clean run left it: " +
-                   (now == faulted.after.end() ? std::string("erased") : now->second);
+        const bool target = cleanNow == clean.after.end() || cleanNow->second != state;
+        if (asBefore || asClean || (target && now != faulted.after.end() && ++halfWritten == 1))
+            continue;
+        return "entity " + toUtf8(cad::sim::formatHandle(id)) + " is neither as it was nor " +
+               "as the clean run left it" + (target ? " (and another is half written)" : "") +
+               ": " + (now == faulted.after.end() ? std::string("erased") : now->second);
     }
     // Handles are handed out in order, so a new entity of the faulted run has the handle of one
     // the clean run made too. (It may be half made: a failed call leaves its entity as it is.)

@@ -109,6 +109,17 @@ TEST(TextTabSweep, Alignment) {
            [](MainFormRig& rig) { rig.form.SpeedButton6Click(); }, textListWrong});
 }
 
+TEST(TextTabSweep, AlignmentByEnterInDy) {
+    sweep({"align (Enter in Edit2)",
+           [](MainFormRig& rig) {
+               acquireTexts(rig);
+               rig.form.Edit1.text = u"2";
+               rig.form.Edit2.text = u"-4";
+               editLines(rig, {u"A", u"B", u"C2", u"L", u"", u"F"});
+           },
+           [](MainFormRig& rig) { rig.form.Edit2KeyPress(u'\r'); }, textListWrong});
+}
+
 TEST(TextTabSweep, AttributeAcquisition) {
     sweep({"acquire attribute values (SpeedButton8)",
            [](MainFormRig& rig) {
