@@ -4,6 +4,7 @@
 #include "attrgrid/GridTab.h"
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
+#include "cadlink/UndoMarkScope.h"
 
 namespace tavor {
 
@@ -34,6 +35,8 @@ void GridTab::update() {
     cad::Desktop& desktop = cad_.desktop();
     cad::ActivateCadWindow(desktop, cad::RestoreCadWindow(desktop, *app));
     const auto doc = app->GetActiveDocument();
+    // The whole write-back is one undo step of the CAD, however it ends.
+    const cad::UndoMarkScope undoStep(doc);
     const GridState& grid = g_.StringGrid1;
     for (int r = 1; r < grid.rowCount(); ++r)
         for (int c = 1; c < grid.colCount(); ++c) {
@@ -65,6 +68,7 @@ void GridTab::updateCurrentCell() {
         return;
     try {
         const auto doc = app->GetActiveDocument();
+        const cad::UndoMarkScope undoStep(doc);
         const auto target = doc->GetObjectByHandle(attribute.sHnd)->AsAttributeReference();
         target->SetAttributeText(grid.cell(col, row));
         target->UpdateEntity();

@@ -2,6 +2,7 @@
 #include "base/TextUtil.h"
 #include "cadlink/CadError.h"
 #include "cadlink/Connection.h"
+#include "cadlink/UndoMarkScope.h"
 #include "search/SearchTab.h"
 
 namespace tavor {
@@ -34,6 +35,7 @@ void SearchTab::updateCurrentRow() {
             grid.setCell(kHitCol, row, hit.text);
             return;
         }
+        const cad::UndoMarkScope undoStep(doc);
         const auto text = doc->GetObjectByHandle(hit.sHnd)->AsText();
         text->SetTextString(grid.cell(kHitCol, row));
         text->UpdateEntity();
@@ -50,6 +52,8 @@ void SearchTab::updateAll() {
     if (!c_.hitList.empty() && cad::ConnectToCad(cad_, app)) {
         cad::RestoreCadWindow(cad_.desktop(), *app);
         const auto doc = app->GetActiveDocument();
+        // The whole write-back is one undo step of the CAD, however it ends.
+        const cad::UndoMarkScope undoStep(doc);
         doc->BeginBulkUpdate();
         GridState& grid = c_.StringGrid2;
         for (int row = 0; row < grid.rowCount(); ++row) {

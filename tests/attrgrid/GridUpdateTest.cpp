@@ -38,6 +38,17 @@ TEST(GridUpdateTest, TheButtonWritesEveryLinkedCellAndNoOther) {
     EXPECT_TRUE(rig.platform.messages.empty());
 }
 
+TEST(GridUpdateTest, OneCadUndoTakesBackTheWholeUpdate) {
+    DeviceGrid rig;
+    const auto before = rig.attributeValues();
+    rig.grid().setCell(1, 1, u"MC1A");
+    rig.grid().setCell(1, 2, u"MC2A");
+    rig.tab.update();
+    ASSERT_NE(rig.attributeValues(), before);
+    ASSERT_TRUE(rig.drawing().undo());
+    EXPECT_EQ(rig.attributeValues(), before);
+}
+
 TEST(GridUpdateTest, CellsThatCannotBeWrittenStayChanged) {
     DeviceGrid rig;
     for (int r = 1; r <= 4; ++r)

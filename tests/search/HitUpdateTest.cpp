@@ -166,6 +166,17 @@ TEST_F(HitUpdateTest, BulkUpdateCountsWrittenTriedAndLocked) {
     EXPECT_EQ(form.StringGrid2DrawCell(1), (HitRowLook{false, false}));
 }
 
+TEST_F(HitUpdateTest, OneCadUndoTakesBackTheWholeBulkUpdate) {
+    rig.edit(1, u"X2");
+    rig.edit(3, u"X4");
+    rig.drawAll();
+    form.SpeedButton15Click();
+    ASSERT_EQ(rig.textOf(w4), u"X4");
+    ASSERT_TRUE(rig.drawing().undo());
+    EXPECT_EQ(rig.textOf(w2), u"W2");
+    EXPECT_EQ(rig.textOf(w4), u"W4");
+}
+
 TEST_F(HitUpdateTest, OnlyLockedRowsChangedTriesNothing) {
     rig.edit(0, u"L");
     form.SpeedButton15Click();
