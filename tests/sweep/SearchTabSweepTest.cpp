@@ -96,6 +96,15 @@ TEST(SearchTabSweep, SearchByEnter) {
            [](MainFormRig& rig) { rig.form.Edit3KeyPress(u'\r'); }, keptOrWritten});
 }
 
+TEST(SearchTabSweep, SearchAgainOnPrefixMatch) {
+    sweep({"search again (CheckBox3Click)",
+           [](MainFormRig& rig) {
+               searched(rig);
+               rig.form.CheckBox3.checked = true;
+           },
+           [](MainFormRig& rig) { rig.form.CheckBox3Click(); }, keptOrWritten});
+}
+
 TEST(SearchTabSweep, Update) {
     sweep({"hit update (SpeedButton15)",
            [](MainFormRig& rig) {
