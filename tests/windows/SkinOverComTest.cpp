@@ -11,6 +11,7 @@
 
 #include "cadlink/com/ComCadLink.h"
 #include "comserver/FakeCadServer.h"
+#include "gui/GridView.h"
 #include "gui/LineEditorWidget.h"
 #include "gui/MainWindow.h"
 #include "shell/TavorApplication.h"
@@ -153,6 +154,35 @@ TEST_F(SkinOverComTest, AlignmentLaysTheTextsOutAtTheTypedStep) {
         ASSERT_TRUE(e);
         EXPECT_EQ(e->at, at);
     }
+}
+
+TEST_F(SkinOverComTest, SearchFindsEveryTextAndEnterInTheGridWritesTheHit) {
+    server().addLayer(u"W");
+    server().addLayer(u"LOCKED", true);
+    const auto w2 = server().addText(u"W2", {2, 2, 0}, u"W");
+    const auto w1 = server().addText(u"W1", {1, 1, 0}, u"LOCKED");
+    const auto w3 = server().addText(u"W3", {3, 3, 0}, u"W");
+    rig->form.PageControl1.activePageIndex = 2;
+    rig->form.CheckBox4.checked = false;
+    auto* pattern = find<QLineEdit>("Edit3");
+    pattern->clear();
+    QTest::keyClicks(pattern, QStringLiteral("W*"));
+    QTest::keyClick(pattern, Qt::Key_Return);
+    auto* grid = find<gui::GridView>("StringGrid2");
+    ASSERT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(rig->form.StringGrid2.cell(0, 0), u"W1");
+
+    const QModelIndex second = grid->model()->index(1, 0);
+    grid->setCurrentIndex(second);
+    grid->edit(second);
+    auto* cell = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(cell, nullptr);
+    cell->selectAll();
+    QTest::keyClicks(cell, QStringLiteral("W2-new"));
+    QTest::keyClick(cell, Qt::Key_Return);
+    EXPECT_EQ(server().textOf(w2), u"W2-new");
+    EXPECT_EQ(server().textOf(w1), u"W1");
+    EXPECT_EQ(server().textOf(w3), u"W3");
 }
 
 }  // namespace
