@@ -74,6 +74,32 @@ TEST(ReplacerLocaleTest, UpperCaseOfOtherLengthStillMatchesAtTheRightPlace) {
     EXPECT_EQ(replaced(sharp, u"Straße"), u"Strasse");
 }
 
+// A locale whose upper case of i depends on what follows: before a combining dot above it is
+// the dotted capital, elsewhere the plain one; the length never changes.
+class ContextUpperPlatform : public test::FakePlatform {
+public:
+    std::u16string upperCase(const std::u16string& text) override {
+        ++calls;
+        std::u16string out = FakePlatform::upperCase(text);
+        for (std::size_t i = 0; i + 1 < text.size(); ++i)
+            if (text[i] == u'i' && text[i + 1] == u'\u0307')
+                out[i] = u'\u0130';
+        return out;
+    }
+    int calls = 0;
+};
+
+TEST(ReplacerLocaleTest, TextsWithCombiningMarksAreUpperCasedWhole) {
+    ContextUpperPlatform platform;
+    const Replacer replacer(u"\u0130", u"=", true, platform);
+    EXPECT_EQ(replaced(replacer, u"i\u0307 i"), u"=\u0307 i");
+    const Replacer plain(u"IX", u"=", true, platform);
+    platform.calls = 0;
+    for (int line = 0; line < 1000; ++line)
+        EXPECT_EQ(replaced(plain, u"ix-iX"), u"=-=");
+    EXPECT_LE(platform.calls, 3);  // once for each code unit, not for each line
+}
+
 TEST(ReplacerLocaleTest, HugeLineWithManyHits) {
     test::FakePlatform platform;
     std::u16string text;
