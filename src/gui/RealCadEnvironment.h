@@ -15,6 +15,8 @@ public:
     }
     // The real CAD shows its own window.
     void showCadWindow() {}
+    // The real CAD is another program: it stays as it is when Tavordesk ends.
+    bool closeCadWindow() { return true; }
 
     cad::CadLink& link() { return link_; }
 

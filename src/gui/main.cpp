@@ -39,9 +39,16 @@ int main(int argc, char** argv) {
     gui::AttDialog att(program.dialogs.TavorAttForm, &window);
     platform.registerForm(FormId::Att, &att);
 
-    // The simulated CAD's window is part of the program: closing the main window ends both.
-    QObject::connect(&window, &gui::MainWindow::closed, &qt, &QApplication::quit,
-                     Qt::QueuedConnection);
+    // The simulated CAD's window is part of the program: closing the main window ends both,
+    // unless the person keeps the CAD's window open over unsaved edits (closing it later ends
+    // the program then).
+    QObject::connect(
+        &window, &gui::MainWindow::closed, &qt,
+        [&cad] {
+            if (cad.closeCadWindow())
+                QApplication::quit();
+        },
+        Qt::QueuedConnection);
 
     program.create();
     cad.showCadWindow();

@@ -26,6 +26,10 @@ SimulatedCadEnvironment::SimulatedCadEnvironment(QWidget* programWindow)
 
 SimulatedCadEnvironment::~SimulatedCadEnvironment() = default;
 
+bool SimulatedCadEnvironment::closeCadWindow() {
+    return window_->close();
+}
+
 void SimulatedCadEnvironment::showCadWindow() {
     window_->show();
     const char* drawing = std::getenv(kDrawingVariable);

@@ -28,6 +28,9 @@ public:
     // Shows the CAD's window, which makes the CAD count as running, with the drawing that
     // TAVOR_SIM_DRAWING names (the sample when it is unset or cannot be opened).
     void showCadWindow();
+    // Closes the simulated CAD's window, which asks first over unsaved edits; false when the
+    // person chose to keep it open.
+    bool closeCadWindow();
 
     cad::CadLink& link() { return link_; }
     QtDesktop& desktop() { return desktop_; }
