@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -50,6 +51,7 @@ struct Run {
     bool atRest = false;
     bool undoMarkOpen = false;
     std::string linksWrong;
+    std::string toldWrong;
     std::vector<FakePlatform::Message> messages;
 };
 
@@ -80,6 +82,8 @@ Run runOnce(const SweepCase& c, int k, FaultKind kind) {
                  !form.SpeedButton12.enabled && form.SpeedButton14.caption.get() != u"中止";
     run.undoMarkOpen = cad.drawing().undoMarkOpen();
     run.linksWrong = c.linksWrong ? c.linksWrong(*rig) : std::string();
+    if (k > 0 && c.toldWrong)
+        run.toldWrong = c.toldWrong(*rig, run.before);
     run.messages = rig->platform.messages;
     return run;
 }
@@ -132,6 +136,20 @@ std::string entitiesWrong(const Run& clean, const Run& faulted) {
             return "new entity " + toUtf8(cad::sim::formatHandle(id)) +
                    " is none that the clean run made: " + state;
     return {};
+}
+
+// Every other message is one the clean run shows too, or one the command has for a failure.
+bool onlyKnownMessages(const SweepCase& c, const Run& clean, const Run& run) {
+    for (const auto& m : run.messages) {
+        if (m.kind == MessageKind::Error)
+            continue;
+        const auto same = [&m](const FakePlatform::Message& other) { return other.text == m.text; };
+        if (std::none_of(clean.messages.begin(), clean.messages.end(), same) &&
+            std::find(c.faultMessages.begin(), c.faultMessages.end(), m.text) ==
+                c.faultMessages.end())
+            return false;
+    }
+    return true;
 }
 
 // An error report, when there is one, is the injected fault's own message, shown once.
@@ -195,6 +213,10 @@ void sweep(const SweepCase& c) {
                   "the undo marks are closed");
             check(reportIsTheFault(run, faultText(kind)),
                   "an error report shows the CAD's error, once");
+            if (c.toldWrong)
+                check(run.toldWrong.empty(), "the command tells what it did: " + run.toldWrong);
+            else
+                check(onlyKnownMessages(c, clean, run), "no message but the command's own");
         }
 }
 

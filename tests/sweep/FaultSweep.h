@@ -3,7 +3,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "EntityStates.h"
 #include "shell/MainFormRig.h"
 
 namespace tavor::test {
@@ -20,6 +22,13 @@ struct SweepCase {
     // Empty when the tab's lists and grid links point at the entities whose text they show;
     // otherwise what is wrong.
     std::function<std::string(MainFormRig&)> linksWrong;
+    // The fixed messages by which the command tells of a failed call, besides those of its
+    // clean run and the default error report.
+    std::vector<std::u16string> faultMessages = {};
+    // Empty when what the command told after a failed call is exactly what happened to the
+    // drawing (the entities as they were before the command are given); may be left out. It
+    // checks the command's messages in place of faultMessages.
+    std::function<std::string(MainFormRig&, const EntityStates& before)> toldWrong = {};
 };
 
 // What every sweep added up, printed when the sweep program ends.

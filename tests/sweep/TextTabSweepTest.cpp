@@ -7,6 +7,10 @@
 namespace tavor::test {
 namespace {
 
+// What the update and the alignment show when an error ends their walk.
+constexpr char16_t kUpdateStopped[] = u"エラーのため、更新を中止しました．";
+constexpr char16_t kAlignmentStopped[] = u"エラーのため、更新処理を中止しました．";
+
 struct Handles {
     cad::Handle a, b, c, locked;
 };
@@ -86,7 +90,9 @@ TEST(TextTabSweep, Update) {
                acquireTexts(rig);
                editLines(rig, {u"A2", u" ", u"C", u"L2"});
            },
-           [](MainFormRig& rig) { rig.form.SpeedButton2Click(); }, textListWrong});
+           [](MainFormRig& rig) { rig.form.SpeedButton2Click(); },
+           textListWrong,
+           {kUpdateStopped}});
 }
 
 TEST(TextTabSweep, UpdateByCtrlEnter) {
@@ -95,7 +101,9 @@ TEST(TextTabSweep, UpdateByCtrlEnter) {
                acquireTexts(rig);
                editLines(rig, {u"A", u"B2", u"C2", u"L"});
            },
-           [](MainFormRig& rig) { rig.form.SynEdit1KeyPress(u'\n', true); }, textListWrong});
+           [](MainFormRig& rig) { rig.form.SynEdit1KeyPress(u'\n', true); },
+           textListWrong,
+           {kUpdateStopped}});
 }
 
 TEST(TextTabSweep, Alignment) {
@@ -106,7 +114,9 @@ TEST(TextTabSweep, Alignment) {
                rig.form.Edit2.text = u"-5";
                editLines(rig, {u"A", u"B2", u"C", u"L", u"E"});
            },
-           [](MainFormRig& rig) { rig.form.SpeedButton6Click(); }, textListWrong});
+           [](MainFormRig& rig) { rig.form.SpeedButton6Click(); },
+           textListWrong,
+           {kAlignmentStopped}});
 }
 
 TEST(TextTabSweep, AlignmentByEnterInDy) {
@@ -117,7 +127,9 @@ TEST(TextTabSweep, AlignmentByEnterInDy) {
                rig.form.Edit2.text = u"-4";
                editLines(rig, {u"A", u"B", u"C2", u"L", u"", u"F"});
            },
-           [](MainFormRig& rig) { rig.form.Edit2KeyPress(u'\r'); }, textListWrong});
+           [](MainFormRig& rig) { rig.form.Edit2KeyPress(u'\r'); },
+           textListWrong,
+           {kAlignmentStopped}});
 }
 
 TEST(TextTabSweep, AttributeAcquisition) {
@@ -142,7 +154,9 @@ TEST(TextTabSweep, AttributeUpdate) {
                acquireAttributes(rig);
                editLines(rig, {u"P-10", u"P-20"});
            },
-           [](MainFormRig& rig) { rig.form.SpeedButton2Click(); }, textListWrong});
+           [](MainFormRig& rig) { rig.form.SpeedButton2Click(); },
+           textListWrong,
+           {kUpdateStopped}});
 }
 
 TEST(TextTabSweep, CaretFollowing) {
