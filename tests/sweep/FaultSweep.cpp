@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <exception>
+#include <iterator>
 #include <vector>
 
 #include "EntityStates.h"
@@ -191,6 +193,8 @@ void sweep(const SweepCase& c) {
     ASSERT_EQ(clean.linksWrong, "") << c.name << ": the clean run leaves wrong links";
     ASSERT_GT(clean.calls, 0) << c.name << ": the command makes no CAD call to fail";
     ++sweepTotals().commands;
+    std::printf("swept %s: %d CAD calls, each failed in %zu ways\n", c.name.c_str(), clean.calls,
+                std::size(kKinds));
     for (int k = 1; k <= clean.calls; ++k)
         for (const FaultKind kind : kKinds) {
             const Run run = runOnce(c, k, kind);
