@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <numeric>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace tavor {
@@ -76,6 +77,44 @@ inline std::vector<std::size_t> groupOrder(const std::vector<std::size_t>& rotat
     return cycle;
 }
 
+// The exchange sort's order from the entries sorted stably by key: posAt(t) is the input
+// position of the t-th entry in key order, tiesWith(b, t) tells whether the t-th ties with the
+// b-th (b < t). Groups of equal keys are reordered as the exchange sort leaves them; a group of
+// one needs no counting.
+template <class PosAt, class TiesWith>
+std::vector<std::size_t> orderFromKeyOrder(std::size_t n, PosAt posAt, TiesWith tiesWith) {
+    std::vector<std::size_t> order;
+    order.reserve(n);
+    FenwickCounts smaller(n);  // input positions of entries of the groups done so far
+    std::vector<std::size_t> rotations;
+    std::size_t begin = 0;
+    while (begin < n) {
+        std::size_t end = begin + 1;
+        while (end < n && tiesWith(begin, end))
+            ++end;
+        if (end - begin == 1) {
+            order.push_back(posAt(begin));
+            smaller.add(posAt(begin), 1);
+            begin = end;
+            continue;
+        }
+        // Members in input order, thanks to the stable sort.
+        rotations.assign(end - begin, 0);
+        for (std::size_t t = begin; t < end; ++t) {
+            const std::size_t from = posAt(t) + 1;
+            const std::size_t to = t + 1 < end ? posAt(t + 1) : n;
+            rotations[t - begin] =
+                static_cast<std::size_t>(smaller.prefix(to) - smaller.prefix(from));
+        }
+        for (const std::size_t rank : groupOrder(rotations))
+            order.push_back(posAt(begin + rank));
+        for (std::size_t t = begin; t < end; ++t)
+            smaller.add(posAt(t), 1);
+        begin = end;
+    }
+    return order;
+}
+
 }  // namespace detail
 
 // The order in which the plain exchange sort (for i < j, swap when less(j, i)) leaves positions
@@ -88,34 +127,9 @@ std::vector<std::size_t> exchangeSortOrder(std::size_t n, LessAt less) {
     if (n < 2)
         return byKey;
     std::stable_sort(byKey.begin(), byKey.end(), less);
-
-    std::vector<std::size_t> order;
-    order.reserve(n);
-    detail::FenwickCounts smaller(n);  // input positions of entries of the groups done so far
-    std::vector<std::size_t> rotations;
-    std::size_t begin = 0;
-    while (begin < n) {
-        std::size_t end = begin + 1;
-        while (end < n && !less(byKey[begin], byKey[end]))
-            ++end;
-        // Members in input order, thanks to the stable sort.
-        rotations.assign(end - begin, 0);
-        for (std::size_t t = begin; t < end; ++t) {
-            const std::size_t from = byKey[t] + 1;
-            const std::size_t to = t + 1 < end ? byKey[t + 1] : n;
-            rotations[t - begin] =
-                static_cast<std::size_t>(smaller.prefix(to) - smaller.prefix(from));
-        }
-        if (end - begin == 1)
-            order.push_back(byKey[begin]);
-        else
-            for (const std::size_t rank : detail::groupOrder(rotations))
-                order.push_back(byKey[begin + rank]);
-        for (std::size_t t = begin; t < end; ++t)
-            smaller.add(byKey[t], 1);
-        begin = end;
-    }
-    return order;
+    return detail::orderFromKeyOrder(
+        n, [&](std::size_t t) { return byKey[t]; },
+        [&](std::size_t b, std::size_t t) { return !less(byKey[b], byKey[t]); });
 }
 
 // Puts items[order[k]] at k, moving each item once along the permutation's cycles; `order` is
@@ -150,17 +164,24 @@ void exchangeSort(std::vector<T>& items, Less less) {
     applyOrder(items, order);
 }
 
-// The same order with the keys taken out once, so that comparisons touch only the keys.
+// The same order with each key taken out once beside its position, so that the sort compares
+// keys held in one array rather than reaching into the items.
 template <class T, class KeyOf, class Less>
 void exchangeSortBy(std::vector<T>& items, KeyOf keyOf, Less less) {
     using Key = std::decay_t<decltype(keyOf(items.front()))>;
-    std::vector<Key> keys;
-    keys.reserve(items.size());
-    for (const T& item : items)
-        keys.push_back(keyOf(item));
-    std::vector<std::size_t> order = exchangeSortOrder(
-        keys.size(), [&](std::size_t a, std::size_t b) { return less(keys[a], keys[b]); });
-    keys = {};
+    const std::size_t n = items.size();
+    if (n < 2)
+        return;
+    std::vector<std::pair<Key, std::size_t>> keyed;
+    keyed.reserve(n);
+    for (std::size_t i = 0; i < n; ++i)
+        keyed.emplace_back(keyOf(items[i]), i);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [&](const auto& a, const auto& b) { return less(a.first, b.first); });
+    std::vector<std::size_t> order = detail::orderFromKeyOrder(
+        n, [&](std::size_t t) { return keyed[t].second; },
+        [&](std::size_t b, std::size_t t) { return !less(keyed[b].first, keyed[t].first); });
+    keyed = {};
     applyOrder(items, order);
 }
 
