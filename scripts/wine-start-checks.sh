@@ -13,6 +13,8 @@ shot=${3:-}
 title="Tavordesk 2.2 [ nanoCAD 5 ]"
 program="$folder/tavordesk.exe"
 
+# As on the users' machines: Japanese Windows, whose ANSI code page is 932.
+wine() { env LC_ALL=ja_JP.UTF-8 wine "$@"; }
 first=
 fail() {
     echo "FAILED: $*" >&2
