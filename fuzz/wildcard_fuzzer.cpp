@@ -11,11 +11,16 @@ using tavor::fuzz::require;
 
 namespace {
 
+// Every character taken literally; a surrogate pair is one character.
 std::u16string quotedLiterally(std::u16string_view text) {
     std::u16string out;
-    for (char16_t c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         out += u'`';
-        out += c;
+        out += text[i];
+        const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() &&
+                          text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (pair)
+            out += text[++i];
     }
     return out;
 }
