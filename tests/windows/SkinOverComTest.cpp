@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -154,6 +155,31 @@ TEST_F(SkinOverComTest, AlignmentLaysTheTextsOutAtTheTypedStep) {
         ASSERT_TRUE(e);
         EXPECT_EQ(e->at, at);
     }
+}
+
+TEST_F(SkinOverComTest, TheAttributeGridIsFilledAndEnterInACellWritesTheAttribute) {
+    server().loadSample();
+    rig->form.PageControl1.activePageIndex = 1;
+    const auto& groups = rig->form.ComboBox2.items.get();
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        if (groups[i].starts_with(u"I/O"))
+            rig->form.ComboBox2.itemIndex = static_cast<int>(i);
+    server().pickAllNext();
+    click("SpeedButton10");
+    ASSERT_GT(rig->form.StringGrid1.rowCount(), 2);
+    auto* grid = find<gui::GridView>("StringGrid1");
+    grid->setFocus();
+    // The fixed row and column are the view's headers.
+    grid->setCurrentIndex(grid->model()->index(1, 2));
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* cell = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(cell, nullptr);
+    cell->setText(QStringLiteral("始動"));  // as an input method commits it
+    QTest::keyClick(cell, Qt::Key_Return);
+    QApplication::processEvents();
+    const int link = rig->form.StringGrid1.link(3, 2);
+    ASSERT_GT(link, 0);
+    EXPECT_EQ(server().textOf(rig->form.attList[static_cast<std::size_t>(link - 1)].sHnd), u"始動");
 }
 
 TEST_F(SkinOverComTest, SearchFindsEveryTextAndEnterInTheGridWritesTheHit) {
