@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the core and the Qt skin under AddressSanitizer and
-# UndefinedBehaviorSanitizer (Qt tests on the offscreen platform), then the Windows build
-# cross-compiled with MinGW-w64 (the whole program and its zip when a Qt for MinGW is at hand,
-# else the Qt-free core) and its tests and start checks under Wine. Any failure ends it non-zero.
+# UndefinedBehaviorSanitizer (Qt tests on the offscreen platform), each fuzzer for 20 seconds,
+# then the Windows build cross-compiled with MinGW-w64 (the whole program and its zip when a Qt
+# for MinGW is at hand, else the Qt-free core) and its tests and start checks under Wine. Any
+# failure ends it non-zero.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -16,6 +17,11 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+echo "== Fuzzers, 20 seconds each (scripts/fuzz.sh 3600 runs them for an hour)"
+fuzz_start=$SECONDS
+scripts/fuzz.sh 20
+echo "Fuzzers: $((SECONDS - fuzz_start)) s"
 
 echo "== Windows build (MinGW-w64), run under Wine"
 windows_start=$SECONDS
