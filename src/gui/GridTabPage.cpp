@@ -24,32 +24,6 @@
 
 namespace tavor::gui {
 
-namespace {
-
-// The grid keys that the tab handles, as the key handler's codes; 0 for any other.
-KeyCode gridKeyCode(const QKeyEvent& e) {
-    const bool ctrl = e.modifiers().testFlag(Qt::ControlModifier);
-    switch (e.key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return vkReturn;
-        case Qt::Key_Delete:
-            return vkDelete;
-        case Qt::Key_Z:
-            return ctrl ? vkZ : 0;
-        case Qt::Key_C:
-            return ctrl ? vkC : 0;
-        case Qt::Key_X:
-            return ctrl ? vkX : 0;
-        case Qt::Key_V:
-            return ctrl ? vkV : 0;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
 GridTabPage::GridTabPage(TTavorMainForm& form, QWidget* parent) : QWidget(parent), form_(form) {
     setObjectName(QStringLiteral("TabSheet2"));
     auto* v = pageLayout(this);

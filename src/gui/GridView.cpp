@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 namespace tavor::gui {
 
@@ -77,6 +78,27 @@ void GridView::readSelection() {
         state_.setSelection({r.left() + fc, r.top() + fr, r.right() + fc, r.bottom() + fr});
     }
     syncing_ = false;
+}
+
+KeyCode gridKeyCode(const QKeyEvent& e) {
+    const bool ctrl = e.modifiers().testFlag(Qt::ControlModifier);
+    switch (e.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return vkReturn;
+        case Qt::Key_Delete:
+            return vkDelete;
+        case Qt::Key_Z:
+            return ctrl ? vkZ : 0;
+        case Qt::Key_C:
+            return ctrl ? vkC : 0;
+        case Qt::Key_X:
+            return ctrl ? vkX : 0;
+        case Qt::Key_V:
+            return ctrl ? vkV : 0;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace tavor::gui

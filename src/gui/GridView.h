@@ -4,7 +4,10 @@
 #include <functional>
 #include <vector>
 
+#include "grid/GridKeys.h"
 #include "gui/GridModel.h"
+
+class QKeyEvent;
 
 namespace tavor::gui {
 
@@ -31,5 +34,8 @@ private:
     std::vector<Subscription> subs_;
     bool syncing_ = false;
 };
+
+// The grid keys that either tab handles, as the key handlers' codes; 0 for any other.
+KeyCode gridKeyCode(const QKeyEvent& e);
 
 }  // namespace tavor::gui
