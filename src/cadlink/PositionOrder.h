@@ -28,13 +28,11 @@ void SortByPosition(std::vector<Record>& list, int mode, PointOf pointOf) {
         mode = pointOf(*maxY).y - pointOf(*minY).y >= pointOf(*maxX).x - pointOf(*minX).x ? 1 : 0;
     }
     if (mode == 0)
-        exchangeSortBy(
-            list, [&](const Record& r) { return pointOf(r).x; },
-            [](double a, double b) { return a < b; });
+        exchangeSortByNumber(
+            list, [&](const Record& r) { return pointOf(r).x; }, false);
     else if (mode == 1)
-        exchangeSortBy(
-            list, [&](const Record& r) { return pointOf(r).y; },
-            [](double a, double b) { return a > b; });
+        exchangeSortByNumber(
+            list, [&](const Record& r) { return pointOf(r).y; }, true);
 }
 
 }  // namespace tavor::cad

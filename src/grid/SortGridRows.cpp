@@ -48,8 +48,7 @@ void SortGridRows(GridState& grid, int column, bool numeric, Platform& platform)
         std::vector<double> keys(n);
         for (std::size_t i = 0; i < n; ++i)
             keys[i] = numberOf(platform, grid.cell(column, static_cast<int>(i) + 1));
-        order =
-            exchangeSortOrder(n, [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+        order = exchangeSortOrderByNumber(keys, false);
     } else {
         // The cells themselves are the keys; they do not move before the order is known.
         const auto key = [&](std::size_t i) -> const std::u16string& {
