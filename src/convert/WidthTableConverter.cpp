@@ -35,6 +35,8 @@ TableConverter::TableConverter(std::span<const TableRow> rows, WidthForm from)
         } else {
             throw std::invalid_argument("table text of 1 or 2 units");
         }
+        lowest_ = std::min(lowest_, key.front());
+        highest_ = std::max(highest_, key.front());
     }
     // Stable, so that each first unit's rules keep their row order.
     std::stable_sort(pairs.begin(), pairs.end(),
@@ -48,10 +50,22 @@ TableConverter::TableConverter(std::span<const TableRow> rows, WidthForm from)
 }
 
 void TableConverter::apply(std::u16string& s, const std::function<void()>& eachRow) const {
-    if (!eachRow && growth_ == 1) {
-        // No unit grows, so writing never overtakes reading: convert in place.
-        s.resize(convert(s, s.data(), eachRow));
-        return;
+    if (!eachRow) {
+        // The units before the first one the table looks for stay as they are: most lines hold
+        // none and are left unwritten.
+        const auto first = std::find_if(s.begin(), s.end(), [this](char16_t c) {
+            return c >= lowest_ && c <= highest_ &&
+                   (singles_.find(c) != 0 || pairStarts_.find(c) != 0);
+        });
+        if (first == s.end())
+            return;
+        const auto done = static_cast<std::size_t>(first - s.begin());
+        if (growth_ == 1) {
+            // No unit grows, so writing never overtakes reading: convert in place.
+            const std::u16string_view rest = std::u16string_view(s).substr(done);
+            s.resize(done + convert(rest, s.data() + done, eachRow));
+            return;
+        }
     }
     // Read from a text of our own: eachRow may run anything, even code that changes s.
     const std::u16string in = std::move(s);
@@ -75,7 +89,10 @@ std::size_t TableConverter::convert(std::u16string_view in, char16_t* out,
         const char16_t c = in[i];
         width::Replacement to = 0;
         std::size_t used = 1;
-        if (const width::Replacement start = pairStarts_.find(c); start != 0 && i + 1 < n) {
+        const bool inRange = c >= lowest_ && c <= highest_;
+        if (const width::Replacement start =
+                inRange && !pairRules_.empty() ? pairStarts_.find(c) : 0;
+            start != 0 && i + 1 < n) {
             for (std::size_t r = start - 1; r < pairRules_.size() && pairFirsts_[r] == c; ++r) {
                 if (pairRules_[r].second == in[i + 1]) {
                     to = pairRules_[r].to;
@@ -84,7 +101,7 @@ std::size_t TableConverter::convert(std::u16string_view in, char16_t* out,
                 }
             }
         }
-        if (to == 0)
+        if (to == 0 && inRange)
             to = singles_.find(c);
         if (to == 0) {
             *o++ = c;

@@ -38,6 +38,9 @@ private:
 
     std::size_t rowCount_;
     std::size_t growth_ = 1;  // most units one unit of the text can become
+    // The range of the units any rule starts with: a unit outside it needs no lookup.
+    char16_t lowest_ = 0xFFFF;
+    char16_t highest_ = 0;
     width::CodeUnitTable singles_;
     // The rules looking for two units, keyed by their first unit: the value is 1 + the index of
     // that unit's first rule in pairRules_, where its rules follow one another in row order.
