@@ -136,9 +136,16 @@ FakeCadServer::~FakeCadServer() {
 }
 
 Value FakeCadServer::call(const char16_t* name, std::vector<Value> arguments) {
-    LPOLESTR names[] = {const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(name))};
-    DISPID id = DISPID_UNKNOWN;
-    HRESULT hr = control_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    // Each lookup is a round trip to the server; the fault sweeps make thousands of calls.
+    HRESULT hr = S_OK;
+    auto known = ids_.find(name);
+    if (known == ids_.end()) {
+        LPOLESTR names[] = {const_cast<LPOLESTR>(reinterpret_cast<const wchar_t*>(name))};
+        DISPID id = DISPID_UNKNOWN;
+        hr = control_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+        if (SUCCEEDED(hr))
+            known = ids_.emplace(name, id).first;
+    }
     // DISPPARAMS lists the arguments last first; the copies are shallow, the values own them.
     std::vector<VARIANT> reversed;
     for (auto it = arguments.rbegin(); it != arguments.rend(); ++it)
@@ -147,8 +154,8 @@ Value FakeCadServer::call(const char16_t* name, std::vector<Value> arguments) {
     Value result;
     EXCEPINFO info{};
     if (SUCCEEDED(hr))
-        hr = control_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
-                              result.put(), &info, nullptr);
+        hr = control_->Invoke(known->second, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                              &params, result.put(), &info, nullptr);
     const std::string description = fromBstr(info.bstrDescription);
     SysFreeString(info.bstrSource);
     SysFreeString(info.bstrDescription);
@@ -220,6 +227,10 @@ void FakeCadServer::failNextViaErrorInfo(const std::u16string& dispatchName, HRE
     fail(dispatchName, code, message, times, true);
 }
 
+void FakeCadServer::failCall(int k, HRESULT code, const std::u16string& message) {
+    call(control::kFailCall, list(int32Value(k), int32Value(code), stringValue(message)));
+}
+
 void FakeCadServer::refuseNext(const std::u16string& roleName, int times) {
     call(control::kRefuseNext, list(stringValue(roleName), int32Value(times)));
 }
@@ -250,6 +261,14 @@ void FakeCadServer::setAnswerInterfaceIds(bool on) {
 
 int FakeCadServer::liveObjects() {
     return static_cast<int>(expect(asInteger(call(control::kLiveObjects).get())));
+}
+
+int FakeCadServer::calls() {
+    return static_cast<int>(expect(asInteger(call(control::kCalls).get())));
+}
+
+std::u16string FakeCadServer::failedMember() {
+    return expect(asString(call(control::kFailedMember).get()));
 }
 
 std::vector<FakeEntity> FakeCadServer::entities() {

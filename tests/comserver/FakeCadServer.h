@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -79,6 +80,9 @@ public:
     // As failNext, but Invoke returns the code itself and describes it through SetErrorInfo.
     void failNextViaErrorInfo(const std::u16string& dispatchName, HRESULT code,
                               const std::u16string& message, int times = 1);
+    // Counts the calls on the model's objects from 0 again, and call k (from 1) of them fails
+    // as failNext fails a call; none when k is 0.
+    void failCall(int k, HRESULT code, const std::u16string& message);
     // The simulated CAD refuses the next calls of the role ("SetTextString", ...).
     void refuseNext(const std::u16string& roleName, int times = 1);
     void setLockedLayersRefuseWrites(bool on);
@@ -89,6 +93,10 @@ public:
 
     // Automation objects of the model that someone still holds.
     int liveObjects();
+    // Invoke calls on the model's objects since the last reset or failCall.
+    int calls();
+    // The dispatch name of the call that failCall failed; empty until it has.
+    std::u16string failedMember();
     std::vector<FakeEntity> entities();
     // The string of a text or attribute reference; nullopt when none lives with the handle.
     std::optional<std::u16string> textOf(const cad::Handle& handle);
@@ -112,6 +120,7 @@ private:
 
     IDispatch* control_;
     HKEY registry_;
+    std::map<std::u16string, DISPID> ids_;  // of the control object's names
 };
 
 // Skips the test (with the reason) where the fake server cannot run, and otherwise starts

@@ -428,6 +428,28 @@ TEST_F(FakeCadServerClient, InjectedFailuresReachTheCallerAsTheRealCadReportsThe
     EXPECT_EQ(invoke(text.get(), L"Handle", kRead).hr, S_OK);
 }
 
+TEST_F(FakeCadServerClient, ANumberedCallFailsWhateverItsMemberAndObject) {
+    server().failCall(3, E_FAIL, u"Third call.");
+    EXPECT_EQ(server().calls(), 0) << "arming counts from 0 again";
+    EXPECT_EQ(invoke(text.get(), L"Handle", kRead).hr, S_OK);
+    EXPECT_EQ(server().textOf(textHandle), u"R101") << "the control object's calls do not count";
+    EXPECT_EQ(invoke(document.get(), L"HWND", kRead).hr, S_OK);
+    EXPECT_EQ(server().failedMember(), u"");
+    const Outcome failed = invoke(text.get(), L"InsertionPoint", kRead);
+    EXPECT_EQ(failed.hr, DISP_E_EXCEPTION);
+    EXPECT_EQ(failed.description, u"Third call.");
+    EXPECT_EQ(server().failedMember(), u"InsertionPoint");
+    EXPECT_EQ(invoke(text.get(), L"InsertionPoint", kRead).hr, S_OK) << "once only";
+    EXPECT_EQ(server().calls(), 4);
+
+    server().failCall(1, RPC_E_DISCONNECTED, u"ignored");
+    EXPECT_EQ(invoke(document.get(), L"HWND", kRead).hr, RPC_E_DISCONNECTED);
+    EXPECT_EQ(server().failedMember(), u"HWND");
+    server().reset();
+    EXPECT_EQ(server().calls(), 0);
+    EXPECT_EQ(server().failedMember(), u"");
+}
+
 TEST_F(FakeCadServerClient, AFailureReportedThroughErrorInfoReturnsItsOwnCode) {
     server().failNextViaErrorInfo(u"TextString", kBusy, u"Regenerating.");
     const Outcome failed = invoke(text.get(), L"TextString", kRead);

@@ -103,6 +103,10 @@ private:
                                   a.boolean(4) ? FailureReport::ErrorInfo : FailureReport::Invoke,
                                   a.integer(3)});
         });
+        action(kFailCall, 3, [this](const Arguments& a) {
+            state().failures.failCall(a.integer(0),
+                                      {{}, static_cast<HRESULT>(a.integer(1)), a.string(2)});
+        });
         action(kRefuseNext, 2, [this](const Arguments& a) {
             cad().refusals().refuseNext(a.string(0), a.integer(1));
         });
@@ -128,6 +132,9 @@ private:
 
     void inspect() {
         read(kLiveObjects, [this](const Arguments&) { return int32Value(state().liveObjects()); });
+        read(kCalls, [this](const Arguments&) { return int32Value(state().failures.calls()); });
+        read(kFailedMember,
+             [this](const Arguments&) { return stringValue(state().failures.failedMember()); });
         read(kEntities, [this](const Arguments&) { return entities(); });
         read(
             kTextOf,

@@ -123,9 +123,14 @@ HRESULT DispatchObject::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, L
 HRESULT DispatchObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* params,
                                VARIANT* result, EXCEPINFO* exception, UINT* argumentError) {
     SetErrorInfo(0, nullptr);
+    const Member* member = find(id);
+    // Every Invoke counts, whatever it asks: it is a round trip that the CAD may fail. Name
+    // lookups do not, as the client keeps their answers and they do no work on the drawing.
+    if (role_ == Role::Model)
+        if (const auto failure = state_.failures.countCall(member ? member->name : u"?"))
+            return injectedResult(*failure, exception);
     if (iid != IID_NULL)
         return DISP_E_UNKNOWNINTERFACE;
-    const Member* member = find(id);
     if (!member)
         return DISP_E_MEMBERNOTFOUND;
     static const DISPPARAMS noArguments{};

@@ -34,4 +34,23 @@ std::optional<InjectedFailure> Failures::take(std::u16string_view name) {
     return taken;
 }
 
+std::optional<InjectedFailure> Failures::countCall(std::u16string_view name) {
+    if (++calls_ != failingCall_)
+        return std::nullopt;
+    failedMember_ = name;
+    return callFailure_;
+}
+
+void Failures::failCall(int number, InjectedFailure failure) {
+    calls_ = 0;
+    failingCall_ = number;
+    callFailure_ = std::move(failure);
+    failedMember_.clear();
+}
+
+void Failures::clear() {
+    pending_.clear();
+    failCall(0, {});
+}
+
 }  // namespace tavor::test::fakecad
