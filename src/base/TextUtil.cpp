@@ -32,17 +32,23 @@ std::vector<std::u16string> splitLines(std::u16string_view text) {
 }
 
 std::u16string joinLines(const std::vector<std::u16string>& lines, std::u16string_view sep) {
+    std::u16string out;
+    joinLinesInto(out, lines, sep);
+    return out;
+}
+
+void joinLinesInto(std::u16string& out, const std::vector<std::u16string>& lines,
+                   std::u16string_view sep) {
     std::size_t size = 0;
     for (const auto& l : lines)
         size += l.size() + sep.size();
-    std::u16string out;
+    out.clear();
     out.reserve(size);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i)
             out.append(sep);
         out.append(lines[i]);
     }
-    return out;
 }
 
 std::u16string fromUtf8(std::string_view s, bool* valid) {

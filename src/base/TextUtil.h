@@ -20,6 +20,9 @@ bool isBlank(std::u16string_view s);
 std::vector<std::u16string> splitLines(std::u16string_view text);
 std::u16string joinLines(const std::vector<std::u16string>& lines,
                          std::u16string_view sep = u"\r\n");
+// The same into `out`, in the buffer it already has when that is large enough.
+void joinLinesInto(std::u16string& out, const std::vector<std::u16string>& lines,
+                   std::u16string_view sep = u"\r\n");
 
 // Plain conversions between the core's UTF-16 and UTF-8 (file names, messages, tests).
 // Invalid input becomes U+FFFD (and clears *valid); nothing is dropped silently.

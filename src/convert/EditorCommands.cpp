@@ -110,23 +110,13 @@ void EditorCommands::snapshotAndConvertSelection(const LineConversion& convert) 
     convertSelection(convert);
 }
 
-// The work list is built line by line, each line converted as soon as it is read: over long
-// texts a second pass over a finished copy costs more than the conversion itself, its lines
-// having left the cache. The editor cannot change meanwhile (it takes no input during a run).
-// After a stop the remaining lines are taken over as they are.
+// The editor cannot change meanwhile (it takes no input during a run). After a stop the
+// remaining lines are kept as they are.
 void EditorCommands::convertAllLines(const LineConversion& convert) {
     LineEditor& editor = host_.editor();
-    const int count = editor.lineCount();
-    std::vector<std::u16string> lines;
-    lines.reserve(static_cast<std::size_t>(count));
-    bool running = true;
-    for (int i = 0; i < count; ++i) {
-        lines.push_back(editor.line(i));
-        if (running)
-            running = convertLine(lines.back(), convert);
-    }
     const EditorUpdate update(editor);
-    editor.setLines(std::move(lines));
+    editor.convertEachLine(
+        [this, &convert](std::u16string& line) { return convertLine(line, convert); });
 }
 
 // The selected block, converted line by line, replaces the selection without its outer blanks

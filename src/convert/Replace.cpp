@@ -25,18 +25,43 @@ constexpr std::pair<char16_t, char16_t> kNeverAlone[] = {
 
 }  // namespace
 
+const Replacer::UpperPage Replacer::kNoneAsked = [] {
+    UpperPage page;
+    page.fill(kNotAsked);
+    return page;
+}();
+
 Replacer::Replacer(std::u16string search, std::u16string replacement, bool ignoreCase,
                    Platform& platform)
     : search_(std::move(search)),
       replacement_(std::move(replacement)),
       ignoreCase_(ignoreCase),
       platform_(platform) {
-    if (ignoreCase_) {
-        unitUpper_.assign(0x10000, kNotAsked);
-        for (const auto& [first, last] : kNeverAlone)
-            std::fill(unitUpper_.begin() + first, unitUpper_.begin() + last + 1, kNotAlone);
-    }
+    pages_.fill(&kNoneAsked);
     comparableSearch_ = ignoreCase_ ? comparable(search_) : search_;
+}
+
+char16_t Replacer::upperOf(char16_t unit) const {
+    const char16_t upper = (*pages_[unit >> 8])[unit & 0xFF];
+    return upper == kNotAsked ? askUpper(unit) : upper;
+}
+
+char16_t Replacer::askUpper(char16_t unit) const {
+    std::unique_ptr<UpperPage>& page = ownPages_[unit >> 8];
+    if (!page) {
+        page = std::make_unique<UpperPage>(kNoneAsked);
+        const int base = unit & 0xFF00;
+        for (const auto& [first, last] : kNeverAlone)
+            for (int u = std::max<int>(first, base); u <= std::min<int>(last, base + 0xFF); ++u)
+                (*page)[static_cast<std::size_t>(u - base)] = kNotAlone;
+        pages_[unit >> 8] = page.get();
+    }
+    char16_t& upper = (*page)[unit & 0xFF];
+    if (upper == kNotAsked) {
+        const std::u16string one = platform_.upperCase(std::u16string(1, unit));
+        upper = one.size() == 1 && one[0] < kNotAlone ? one[0] : kNotAlone;
+    }
+    return upper;
 }
 
 // A text of code units that each upper-case to one code unit, none depending on its
@@ -45,11 +70,7 @@ Replacer::Replacer(std::u16string search, std::u16string replacement, bool ignor
 bool Replacer::upperUnitByUnit(const std::u16string& text) const {
     upper_.resize(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t& upper = unitUpper_[text[i]];
-        if (upper == kNotAsked) {
-            const std::u16string one = platform_.upperCase(std::u16string(1, text[i]));
-            upper = one.size() == 1 && one[0] < kNotAlone ? one[0] : kNotAlone;
-        }
+        const char16_t upper = upperOf(text[i]);
         if (upper == kNotAlone)
             return false;
         upper_[i] = upper;
@@ -78,46 +99,79 @@ const std::u16string& Replacer::comparable(const std::u16string& text) const {
     return upper_;
 }
 
-// Writes into the text's own buffer where the result is not longer, else through a scratch
-// buffer that is handed on from line to line, so that most lines cost no allocation.
-void Replacer::apply(std::u16string& text) const {
-    if (search_.empty())
-        return;
-    // Case-exact matching searches the text itself; writing in place below only touches what
-    // has been searched already.
+// The same hits as searching the text upper-cased unit by unit, in one pass that compares each
+// unit's upper case as it goes instead of writing the upper-cased text first; false (and no
+// hits) as soon as a unit cannot be upper-cased alone.
+bool Replacer::findHitsUnitByUnit(const std::u16string& text) const {
+    const std::size_t n = text.size(), m = comparableSearch_.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t upper = upperOf(text[i]);
+        if (upper == kNotAlone)
+            return false;
+        if (upper != comparableSearch_[0] || n - i < m)
+            continue;
+        std::size_t k = 1;
+        for (; k < m; ++k) {
+            const char16_t next = upperOf(text[i + k]);
+            if (next == kNotAlone)
+                return false;
+            if (next != comparableSearch_[k])
+                break;
+        }
+        if (k == m) {
+            hits_.push_back(i);
+            i += m - 1;
+        }
+    }
+    return true;
+}
+
+bool Replacer::findHits(const std::u16string& text) const {
+    hits_.clear();
+    if (ignoreCase_ && findHitsUnitByUnit(text))
+        return !hits_.empty();
+    hits_.clear();
     const std::u16string_view haystack = ignoreCase_ ? comparable(text) : text;
-    std::size_t hit = haystack.find(std::u16string_view(comparableSearch_));
-    if (hit == std::u16string::npos)
+    const std::u16string_view needle(comparableSearch_);
+    for (std::size_t hit = haystack.find(needle); hit != std::u16string::npos;
+         hit = haystack.find(needle, hit + needle.size()))
+        hits_.push_back(hit);
+    return !hits_.empty();
+}
+
+// Writes into the text's own buffer where the result is not longer; a longer result is built
+// in a buffer of exactly its size.
+void Replacer::apply(std::u16string& text) const {
+    if (search_.empty() || !findHits(text))
         return;
     const std::size_t step = comparableSearch_.size();
+    using Traits = std::u16string::traits_type;
     if (replacement_.size() <= step) {
         // Written left to right, the output never overtakes the input still to be read.
-        using Traits = std::u16string::traits_type;
         char16_t* const data = text.data();
         std::size_t write = 0, read = 0;
-        while (hit != std::u16string::npos) {
+        for (const std::size_t hit : hits_) {
             Traits::move(data + write, data + read, hit - read);
             write += hit - read;
             Traits::copy(data + write, replacement_.data(), replacement_.size());
             write += replacement_.size();
             read = hit + step;
-            hit = haystack.find(std::u16string_view(comparableSearch_), read);
         }
         Traits::move(data + write, data + read, text.size() - read);
         text.resize(write + text.size() - read);
         return;
     }
-    scratch_.clear();
+    std::u16string out;
+    out.reserve(text.size() + hits_.size() * (replacement_.size() - step));
     std::size_t from = 0;
-    while (hit != std::u16string::npos) {
-        scratch_.append(text, from, hit - from);
-        scratch_ += replacement_;
-        from = hit + step;
-        hit = haystack.find(std::u16string_view(comparableSearch_), from);
+    for (const std::size_t at : hits_) {
+        out.append(text, from, at - from);
+        out += replacement_;
+        from = at + step;
     }
-    scratch_.append(text, from);
-    // The line takes the scratch buffer and leaves its own for the next line.
-    text.swap(scratch_);
+    out.append(text, from);
+    text.swap(out);
+    retired_.push_back(std::move(out));
 }
 
 }  // namespace tavor

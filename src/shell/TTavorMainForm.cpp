@@ -136,7 +136,7 @@ void TTavorMainForm::attachDialogs(TavorDialogs& dialogs) {
 
 void TTavorMainForm::UndoMark(bool take) {
     if (take)
-        undoText = SynEdit1.text();
+        SynEdit1.copyTextTo(undoText);
     else
         SynEdit1.setText(undoText);
     SpeedButton4.enabled = take;

@@ -28,6 +28,14 @@ void MemoryLineEditor::setLine(int index, const std::u16string& text) {
     caret_ = clamp(caret_);
 }
 
+void MemoryLineEditor::convertEachLine(const std::function<bool(std::u16string&)>& convert) {
+    for (std::u16string& line : lines_)
+        if (!convert(line))
+            break;
+    anchor_ = caret_ = clamp(caret_);
+    resetHistory();
+}
+
 void MemoryLineEditor::insertLine(int index, const std::u16string& text) {
     index = std::clamp(index, 0, lineCount());
     lines_.insert(lines_.begin() + index, text);
@@ -43,6 +51,10 @@ void MemoryLineEditor::clear() {
 
 std::u16string MemoryLineEditor::text() const {
     return joinLines(lines_);
+}
+
+void MemoryLineEditor::copyTextTo(std::u16string& out) const {
+    joinLinesInto(out, lines_);
 }
 
 void MemoryLineEditor::setText(const std::u16string& text) {

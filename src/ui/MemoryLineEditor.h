@@ -24,11 +24,13 @@ public:
     std::vector<std::u16string> lines() const override { return lines_; }
     void setLines(std::vector<std::u16string> lines) override;
     void setLine(int index, const std::u16string& text) override;
+    void convertEachLine(const std::function<bool(std::u16string&)>& convert) override;
     void insertLine(int index, const std::u16string& text) override;
     void addLine(const std::u16string& text) override;
     void clear() override;
 
     std::u16string text() const override;
+    void copyTextTo(std::u16string& out) const override;
     void setText(const std::u16string& text) override;
 
     int caretY() const override { return caret_.line + 1; }

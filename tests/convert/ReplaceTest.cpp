@@ -109,5 +109,43 @@ TEST(ReplacerLocaleTest, HugeLineWithManyHits) {
     EXPECT_EQ(replaced(replacer, text), std::u16string(100000, u'a'));
 }
 
+// Against the plain definition: the whole text upper-cased at once, searched left to right. The
+// texts mix units of many pages of the table, units that are never upper-cased alone, and
+// near misses, with search strings of one to three units and replacements of every length.
+TEST(ReplacerLocaleTest, MatchesSearchingTheWholeTextUpperCased) {
+    test::FakePlatform platform;
+    const std::u16string alphabet = u"aAbB\uFF41\uFF21\u3042\u0301\xD800\xDC00-\u00DF";
+    std::uint32_t seed = 12345;
+    const auto next = [&seed](std::uint32_t bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % bound;
+    };
+    const auto randomText = [&](std::uint32_t maxLength) {
+        std::u16string s(next(maxLength + 1), u' ');
+        for (char16_t& c : s)
+            c = alphabet[next(static_cast<std::uint32_t>(alphabet.size()))];
+        return s;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const std::u16string search = randomText(2) + alphabet[next(4)];
+        const std::u16string replacement = randomText(4);
+        const std::u16string text = randomText(12);
+        const std::u16string upperText = platform.upperCase(text);
+        const std::u16string upperSearch = platform.upperCase(search);
+        std::u16string expected;
+        std::size_t from = 0;
+        for (std::size_t hit = upperText.find(upperSearch); hit != std::u16string::npos;
+             hit = upperText.find(upperSearch, from)) {
+            expected += text.substr(from, hit - from) + replacement;
+            from = hit + search.size();
+        }
+        expected += text.substr(from);
+        const Replacer replacer(search, replacement, true, platform);
+        ASSERT_EQ(replaced(replacer, text), expected) << round;
+        // The same replacer again, its table now filled.
+        ASSERT_EQ(replaced(replacer, text), expected) << round;
+    }
+}
+
 }  // namespace
 }  // namespace tavor

@@ -4,7 +4,7 @@ namespace tavor::test {
 
 void TestCommandHost::UndoMark(bool take) {
     if (take) {
-        undoText = memoryEditor.text();
+        memoryEditor.copyTextTo(undoText);
         ++snapshotsTaken;
     } else {
         memoryEditor.setText(undoText);
