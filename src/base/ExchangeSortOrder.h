@@ -296,15 +296,35 @@ inline std::uint64_t orderedBits(double number, bool descending) {
     return descending ? ~code : code;
 }
 
+namespace detail {
+
+template <class Range, class NumberOf>
+std::vector<std::uint64_t> orderedCodes(const Range& items, NumberOf numberOf, bool descending) {
+    std::vector<std::uint64_t> codes;
+    codes.reserve(items.size());
+    for (const auto& item : items)
+        codes.push_back(orderedBits(numberOf(item), descending));
+    return codes;
+}
+
+// Calls `sort` with a position of the smallest type that numbers every item (32 bits below
+// 2^31 items), so that the order and the scratch arrays take as little memory as they can.
+template <class Sort>
+void withPositionType(std::size_t size, Sort sort) {
+    if (size < (std::size_t{1} << 31))
+        sort(std::uint32_t{});
+    else
+        sort(std::size_t{});
+}
+
+}  // namespace detail
+
 // The order in which the plain exchange sort leaves positions 0..n-1 of `numbers`, ascending
 // or descending, through a radix sort instead of comparisons.
 inline std::vector<std::size_t> exchangeSortOrderByNumber(const std::vector<double>& numbers,
                                                           bool descending) {
-    std::vector<std::uint64_t> codes;
-    codes.reserve(numbers.size());
-    for (const double number : numbers)
-        codes.push_back(orderedBits(number, descending));
-    return detail::exchangeOrderByCode<std::size_t>(codes);
+    return detail::exchangeOrderByCode<std::size_t>(detail::orderedCodes(
+        numbers, [](double number) { return number; }, descending));
 }
 
 // Reorders `items` as the plain exchange sort does on the numbers `numberOf` gives, ascending
@@ -313,31 +333,23 @@ template <class T, class NumberOf>
 void exchangeSortByNumber(std::vector<T>& items, NumberOf numberOf, bool descending) {
     if (items.size() < 2)
         return;
-    std::vector<std::uint64_t> codes;
-    codes.reserve(items.size());
-    for (const T& item : items)
-        codes.push_back(orderedBits(numberOf(item), descending));
-    if (items.size() < (std::size_t{1} << 31)) {
-        std::vector<std::uint32_t> order = detail::exchangeOrderByCode<std::uint32_t>(codes);
-        codes = {};
+    std::vector<std::uint64_t> codes = detail::orderedCodes(items, numberOf, descending);
+    detail::withPositionType(items.size(), [&](auto position) {
+        auto order = detail::exchangeOrderByCode<decltype(position)>(codes);
+        codes = {};  // freed before the records move
         applyOrder(items, order);
-    } else {
-        std::vector<std::size_t> order = detail::exchangeOrderByCode<std::size_t>(codes);
-        codes = {};
-        applyOrder(items, order);
-    }
+    });
 }
 
 // The same order with each key taken out once, so that the sort compares keys held in one
-// array rather than reaching into the items, and with positions as small as the list allows.
+// array rather than reaching into the items.
 template <class T, class KeyOf, class Less>
 void exchangeSortBy(std::vector<T>& items, KeyOf keyOf, Less less) {
     if (items.size() < 2)
         return;
-    if (items.size() < (std::size_t{1} << 31))
-        detail::exchangeSortByKeys<std::uint32_t>(items, keyOf, less);
-    else
-        detail::exchangeSortByKeys<std::size_t>(items, keyOf, less);
+    detail::withPositionType(items.size(), [&](auto position) {
+        detail::exchangeSortByKeys<decltype(position)>(items, keyOf, less);
+    });
 }
 
 }  // namespace tavor
