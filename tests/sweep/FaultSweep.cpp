@@ -187,6 +187,10 @@ SweepTotals& sweepTotals() {
     return totals;
 }
 
+int cadCallsOf(const SweepCase& c) {
+    return runOnce(c, 0, FaultKind::Refused).calls;
+}
+
 void sweep(const SweepCase& c) {
     const Run clean = runOnce(c, 0, FaultKind::Refused);
     ASSERT_FALSE(clean.escaped) << c.name << ": the clean run let an error out";

@@ -44,4 +44,8 @@ SweepTotals& sweepTotals();
 // kind of fault and the invariant.
 void sweep(const SweepCase& c);
 
+// The CAD calls that the case's command makes in a clean run: a command that makes none has no
+// call to fail.
+int cadCallsOf(const SweepCase& c);
+
 }  // namespace tavor::test

@@ -1,6 +1,8 @@
 // The attribute grid tab's commands under a fault at every CAD call.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FaultSweep.h"
 #include "base/TextUtil.h"
 #include "cadlink/sim/SampleDrawing.h"
@@ -8,14 +10,20 @@
 namespace tavor::test {
 namespace {
 
-// The sample drawing and its wire numbers (TAG SENBAN) chosen.
-void sampleWithWireNumbers(MainFormRig& rig) {
+// The sample drawing and the TAG group whose line starts with `group` chosen.
+void sampleWithGroup(MainFormRig& rig, std::u16string_view group) {
     cad::sim::loadSampleDrawing(rig.cad.cad->drawing());
     const auto& items = rig.form.ComboBox2.items.get();
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (items[i] == u"線番,SENBAN")
-            rig.form.ComboBox2.itemIndex = static_cast<int>(i);
+    const auto chosen = std::find_if(items.begin(), items.end(),
+                                     [group](const auto& item) { return item.starts_with(group); });
+    ASSERT_NE(chosen, items.end());
+    rig.form.ComboBox2.itemIndex = static_cast<int>(chosen - items.begin());
     rig.cad.picker.pickAllNext();
+}
+
+// The wire numbers (TAG SENBAN).
+void sampleWithWireNumbers(MainFormRig& rig) {
+    sampleWithGroup(rig, u"線番,SENBAN");
 }
 
 void acquired(MainFormRig& rig) {
@@ -78,6 +86,13 @@ TEST(GridTabSweep, Acquisition) {
            [](MainFormRig& rig) { rig.form.SpeedButton10Click(); }, keptOrWritten});
 }
 
+// A group of four TAGs: four columns, block references holding some of them.
+TEST(GridTabSweep, AcquisitionOfAnotherGroup) {
+    sweep({"grid acquisition of the I/O group (SpeedButton10)",
+           [](MainFormRig& rig) { sampleWithGroup(rig, u"I/Oコメント,"); },
+           [](MainFormRig& rig) { rig.form.SpeedButton10Click(); }, keptOrWritten});
+}
+
 TEST(GridTabSweep, Update) {
     sweep({"grid update (SpeedButton11)",
            [](MainFormRig& rig) {
@@ -111,6 +126,40 @@ TEST(GridTabSweep, CellClick) {
                rig.form.StringGrid1.setCurrent(1, 3);
            },
            [](MainFormRig& rig) { rig.form.StringGrid1Click(); }, keptOrWritten});
+}
+
+// What works on the grid alone (sorting, its undo, the TAG list dialog, a drag over the cells,
+// a click on a column's head) never reaches the CAD, so a CAD fault cannot reach it either: a
+// CAD call added to one of them has to join the sweep.
+TEST(GridTabSweep, CommandsOnTheGridAloneMakeNoCadCall) {
+    const auto editedAndAcquired = [](MainFormRig& rig) {
+        acquired(rig);
+        rig.form.StringGrid1.setCurrent(1, 2);
+        rig.form.StringGrid1.setCell(1, 2, u"X");
+    };
+    const std::vector<std::pair<std::string, std::function<void(MainFormRig&)>>> commands = {
+        {"sort as text (N40)", [](MainFormRig& rig) { rig.form.N40Click(); }},
+        {"sort as numbers (N41)", [](MainFormRig& rig) { rig.form.N41Click(); }},
+        {"order of acquisition (N43)",
+         [](MainFormRig& rig) {
+             rig.form.N41Click();
+             rig.form.N43Click();
+         }},
+        {"undo the last group (SpeedButton13)",
+         [](MainFormRig& rig) { rig.form.SpeedButton13Click(); }},
+        {"TAG list dialog (SpeedButton9)", [](MainFormRig& rig) { rig.form.SpeedButton9Click(); }},
+        {"column head click", [](MainFormRig& rig) { rig.form.StringGrid1FixedCellClick(1, 0); }},
+        {"drag over cells",
+         [](MainFormRig& rig) {
+             rig.form.StringGrid1MouseDown(1, 1, true);
+             rig.form.StringGrid1MouseMove(1, 3);
+             rig.form.StringGrid1MouseUp();
+         }},
+    };
+    for (const auto& [name, command] : commands) {
+        const int calls = cadCallsOf({name, editedAndAcquired, command, {}});
+        EXPECT_EQ(calls, 0) << name;
+    }
 }
 
 }  // namespace

@@ -126,6 +126,15 @@ TEST(SearchTabSweep, SearchAgainOnPrefixMatch) {
            [](MainFormRig& rig) { rig.form.CheckBox3Click(); }, keptOrWritten});
 }
 
+TEST(SearchTabSweep, SearchAgainInUpperCase) {
+    sweep({"search again (CheckBox4Click)",
+           [](MainFormRig& rig) {
+               searched(rig);
+               rig.form.CheckBox4.checked = true;
+           },
+           [](MainFormRig& rig) { rig.form.CheckBox4Click(); }, keptOrWritten});
+}
+
 TEST(SearchTabSweep, Update) {
     sweep({"hit update (SpeedButton15)",
            [](MainFormRig& rig) {

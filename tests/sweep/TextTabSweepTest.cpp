@@ -168,5 +168,24 @@ TEST(TextTabSweep, CaretFollowing) {
            [](MainFormRig& rig) { rig.form.CaretYChanged(2); }, textListWrong});
 }
 
+// The editor's undo and the status timer work on the program alone.
+TEST(TextTabSweep, UndoAndTimerMakeNoCadCall) {
+    const auto acquiredAndEdited = [](MainFormRig& rig) {
+        acquireTexts(rig);
+        rig.form.UndoMark(true);
+        editLines(rig, {u"A2", u"B", u"C", u"L"});
+    };
+    EXPECT_EQ(cadCallsOf({"undo (SpeedButton4)",
+                          acquiredAndEdited,
+                          [](MainFormRig& rig) { rig.form.SpeedButton4Click(); },
+                          {}}),
+              0);
+    EXPECT_EQ(cadCallsOf({"status timer (Timer1)",
+                          acquiredAndEdited,
+                          [](MainFormRig& rig) { rig.form.Timer1Timer(); },
+                          {}}),
+              0);
+}
+
 }  // namespace
 }  // namespace tavor::test
