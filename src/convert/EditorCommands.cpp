@@ -116,7 +116,8 @@ void EditorCommands::convertAllLines(const LineConversion& convert) {
     LineEditor& editor = host_.editor();
     const EditorUpdate update(editor);
     editor.convertEachLine(
-        [this, &convert](std::u16string& line) { return convertLine(line, convert); });
+        [this, &convert](std::u16string& line) { return convertLine(line, convert); },
+        LineEditor::LineHistory::StartAfresh);
 }
 
 // The selected block, converted line by line, replaces the selection without its outer blanks
@@ -182,14 +183,13 @@ void EditorCommands::N23Click(TableRoutine routine) {
     host_.UndoMark(true);
     LineEditor& editor = host_.editor();
     const EditorUpdate update(editor);
-    for (int i = 0; i < editor.lineCount(); ++i) {
-        std::u16string line = editor.line(i);
-        routine(line, {});
-        editor.setLine(i, line);
-        host_.platform().processMessages();
-        if (!host_.runFlag())
-            break;
-    }
+    editor.convertEachLine(
+        [this, &routine](std::u16string& line) {
+            routine(line, {});
+            host_.platform().processMessages();
+            return host_.runFlag();
+        },
+        LineEditor::LineHistory::Keep);
 }
 
 // Shows the replace dialog; true when it closed with "実行" and a search string to look for.

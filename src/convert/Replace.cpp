@@ -38,6 +38,7 @@ Replacer::Replacer(std::u16string search, std::u16string replacement, bool ignor
       ignoreCase_(ignoreCase),
       platform_(platform) {
     pages_.fill(&kNoneAsked);
+    mayStart_.fill(~std::uint64_t{0});
     comparableSearch_ = ignoreCase_ ? comparable(search_) : search_;
 }
 
@@ -105,10 +106,19 @@ const std::u16string& Replacer::comparable(const std::u16string& text) const {
 bool Replacer::findHitsUnitByUnit(const std::u16string& text) const {
     const std::size_t n = text.size(), m = comparableSearch_.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const char16_t upper = upperOf(text[i]);
+        const char16_t unit = text[i];
+        std::uint64_t& word = mayStart_[unit >> 6];
+        const std::uint64_t bit = std::uint64_t{1} << (unit & 63);
+        if (!(word & bit))
+            continue;
+        const char16_t upper = upperOf(unit);
         if (upper == kNotAlone)
             return false;
-        if (upper != comparableSearch_[0] || n - i < m)
+        if (upper != comparableSearch_[0]) {
+            word &= ~bit;
+            continue;
+        }
+        if (n - i < m)
             continue;
         std::size_t k = 1;
         for (; k < m; ++k) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,6 +50,10 @@ private:
     static const UpperPage kNoneAsked;
     mutable std::array<const UpperPage*, 256> pages_;
     mutable std::array<std::unique_ptr<UpperPage>, 256> ownPages_;
+    // One bit per code unit, cleared once the unit is known to upper-case alone to something
+    // other than the search string's first unit: most units of a text are passed over on one
+    // bit test.
+    mutable std::array<std::uint64_t, 0x10000 / 64> mayStart_;
 };
 
 }  // namespace tavor

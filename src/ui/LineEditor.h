@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace tavor {
@@ -19,23 +18,14 @@ public:
     // Replaces every line at once; like assigning the editor's text, this starts a new history.
     virtual void setLines(std::vector<std::u16string> lines) = 0;
     virtual void setLine(int index, const std::u16string& text) = 0;
-    // Rewrites every line through `convert`, first to last, as one replacement of the whole
-    // text (a new history, as setLines); once `convert` returns false the remaining lines are
-    // kept as they are. An editor that holds its lines as strings converts them where they lie.
-    virtual void convertEachLine(const std::function<bool(std::u16string&)>& convert) {
-        // Each line is converted as soon as it is read: over long texts a second pass over a
-        // finished copy costs more than the conversion, its lines having left the cache.
-        const int count = lineCount();
-        std::vector<std::u16string> converted;
-        converted.reserve(static_cast<std::size_t>(count));
-        bool running = true;
-        for (int i = 0; i < count; ++i) {
-            converted.push_back(line(i));
-            if (running)
-                running = convert(converted.back());
-        }
-        setLines(std::move(converted));
-    }
+    // What converting every line does to the editor's own history: a whole-text replacement
+    // starts a new one (as setLines); writing each line back as it goes keeps it (as setLine).
+    enum class LineHistory { StartAfresh, Keep };
+    using LineConversion = std::function<bool(std::u16string&)>;
+    // Rewrites every line through `convert`, first to last; once `convert` returns false the
+    // remaining lines are kept as they are. An editor that holds its lines as strings converts
+    // them where they lie.
+    virtual void convertEachLine(const LineConversion& convert, LineHistory history);
     virtual void insertLine(int index, const std::u16string& text) = 0;
     virtual void addLine(const std::u16string& text) = 0;
     virtual void clear() = 0;

@@ -28,12 +28,17 @@ void MemoryLineEditor::setLine(int index, const std::u16string& text) {
     caret_ = clamp(caret_);
 }
 
-void MemoryLineEditor::convertEachLine(const std::function<bool(std::u16string&)>& convert) {
+void MemoryLineEditor::convertEachLine(const LineConversion& convert, LineHistory history) {
     for (std::u16string& line : lines_)
         if (!convert(line))
             break;
-    anchor_ = caret_ = clamp(caret_);
-    resetHistory();
+    if (history == LineHistory::StartAfresh) {
+        anchor_ = caret_ = clamp(caret_);
+        resetHistory();
+    } else {
+        anchor_ = clamp(anchor_);
+        caret_ = clamp(caret_);
+    }
 }
 
 void MemoryLineEditor::insertLine(int index, const std::u16string& text) {

@@ -24,7 +24,7 @@ public:
     std::vector<std::u16string> lines() const override { return lines_; }
     void setLines(std::vector<std::u16string> lines) override;
     void setLine(int index, const std::u16string& text) override;
-    void convertEachLine(const std::function<bool(std::u16string&)>& convert) override;
+    void convertEachLine(const LineConversion& convert, LineHistory history) override;
     void insertLine(int index, const std::u16string& text) override;
     void addLine(const std::u16string& text) override;
     void clear() override;

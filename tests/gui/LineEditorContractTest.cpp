@@ -89,5 +89,44 @@ TYPED_TEST(LineEditorContract, CaretSelectionAndOneStepUndo) {
     EXPECT_EQ(ed.lines(), (Lines{u"abc", u"def"}));
 }
 
+// Every line through one conversion, stopping where it says so: a whole-text replacement
+// starts a new history, writing line by line keeps the edit made before.
+TYPED_TEST(LineEditorContract, EachLineConvertedUntilTheConversionStops) {
+    LineEditor& ed = this->port;
+    const auto upTo = [](std::u16string last) {
+        return [last](std::u16string& line) {
+            const bool going = line != last;
+            line += u"!";
+            return going;
+        };
+    };
+    for (const auto history :
+         {LineEditor::LineHistory::StartAfresh, LineEditor::LineHistory::Keep}) {
+        ed.setLines({u"abc", u"de", u"", u"f"});
+        ed.setCaretXY(1, 1);
+        ed.selectAll();
+        ed.replaceSelection(u"a\r\nb\r\nc\r\nd");
+        ASSERT_TRUE(ed.canUndo());
+        ed.convertEachLine(upTo(u"b"), history);
+        EXPECT_EQ(ed.lines(), (Lines{u"a!", u"b!", u"c", u"d"}));
+        EXPECT_EQ(ed.canUndo(), history == LineEditor::LineHistory::Keep);
+    }
+    ed.clear();
+    ed.convertEachLine(upTo(u""), LineEditor::LineHistory::StartAfresh);
+    EXPECT_EQ(ed.lineCount(), 0);
+}
+
+// A snapshot copied into a buffer that held a longer one is the text, not a mix of both.
+TYPED_TEST(LineEditorContract, TextCopiedIntoAUsedBufferIsTheText) {
+    LineEditor& ed = this->port;
+    std::u16string snapshot = u"an earlier, longer snapshot of the editor's text";
+    ed.setLines({u"ab", u"", u"全角"});
+    ed.copyTextTo(snapshot);
+    EXPECT_EQ(snapshot, u"ab\r\n\r\n全角");
+    ed.clear();
+    ed.copyTextTo(snapshot);
+    EXPECT_EQ(snapshot, u"");
+}
+
 }  // namespace
 }  // namespace tavor::test
