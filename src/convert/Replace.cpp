@@ -138,14 +138,14 @@ bool Replacer::findHitsUnitByUnit(const std::u16string& text) const {
 
 bool Replacer::findHits(const std::u16string& text) const {
     hits_.clear();
-    if (ignoreCase_ && findHitsUnitByUnit(text))
-        return !hits_.empty();
-    hits_.clear();
-    const std::u16string_view haystack = ignoreCase_ ? comparable(text) : text;
-    const std::u16string_view needle(comparableSearch_);
-    for (std::size_t hit = haystack.find(needle); hit != std::u16string::npos;
-         hit = haystack.find(needle, hit + needle.size()))
-        hits_.push_back(hit);
+    if (!ignoreCase_ || !findHitsUnitByUnit(text)) {
+        hits_.clear();  // what a walk that gave up had found
+        const std::u16string_view haystack = ignoreCase_ ? comparable(text) : text;
+        const std::u16string_view needle(comparableSearch_);
+        for (std::size_t hit = haystack.find(needle); hit != std::u16string::npos;
+             hit = haystack.find(needle, hit + needle.size()))
+            hits_.push_back(hit);
+    }
     return !hits_.empty();
 }
 
