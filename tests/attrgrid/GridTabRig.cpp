@@ -26,7 +26,7 @@ std::vector<std::string> GridTabRig::linkFaults(int groupIndex) {
                 continue;
             }
             if (e->tag != group.fields[static_cast<std::size_t>(c)])
-                faults.push_back(at + "TAG " + toUtf8(e->tag));
+                faults.push_back(at + "TAG " + toUtf8(e->tag.str()));
             // Column 0 holds the row's place in blkList, whatever order the rows are in now.
             const int listed = std::stoi(toUtf8(grid().cell(0, r)));
             const nBlk& b = controls.blkList.at(static_cast<std::size_t>(listed - 1));

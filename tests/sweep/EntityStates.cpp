@@ -14,10 +14,10 @@ std::ostream& operator<<(std::ostream& out, const cad::Point& p) {
 
 std::string describe(const cad::sim::EntityRecord& e) {
     std::ostringstream out;
-    out << static_cast<int>(e.kind) << '|' << toUtf8(e.layer) << '|' << toUtf8(e.text.string) << '|'
-        << e.text.insertion << '|' << e.text.alignmentPoint << '|' << e.text.alignment << '|'
-        << e.text.height << '|' << toUtf8(e.text.style) << '|' << toUtf8(e.tag) << '|'
-        << toUtf8(e.blockName) << '|' << e.blockInsertion;
+    out << static_cast<int>(e.kind) << '|' << toUtf8(e.layer.str()) << '|' << toUtf8(e.text.string)
+        << '|' << e.text.insertion << '|' << e.text.alignmentPoint << '|' << e.text.alignment << '|'
+        << e.text.height << '|' << toUtf8(e.text.style.str()) << '|' << toUtf8(e.tag.str()) << '|'
+        << toUtf8(e.blockName.str()) << '|' << e.blockInsertion;
     return out.str();
 }
 

@@ -127,11 +127,9 @@ void Drawing::replaceWith(Drawing&& other) {
     changed.notify();
 }
 
-EntityRecord& Drawing::addLoaded(EntityId id, EntityKind kind, const std::u16string& layer) {
-    if (!findLayer(layer))
-        layers_.push_back({layer, false, 0xFFFFFF});
-    EntityRecord& r = entities_[id];
-    r.id = id;
+EntityRecord& Drawing::addLoaded(EntityId id, EntityKind kind, const InternedString& layer) {
+    // The file's structure check has refused a handle used twice.
+    EntityRecord& r = entities_.insertNew(id);
     r.objectId = static_cast<std::int32_t>(nextObjectId_);
     nextObjectId_ += 8;
     r.kind = kind;
@@ -141,7 +139,7 @@ EntityRecord& Drawing::addLoaded(EntityId id, EntityKind kind, const std::u16str
 }
 
 void Drawing::setHandleSeed(EntityId seed) {
-    nextId_ = entities_.empty() ? seed : std::max(seed, entities_.rbegin()->first + 1);
+    nextId_ = std::max(seed, entities_.highestId() + 1);
 }
 
 void Drawing::forgetChanges() {
@@ -150,9 +148,8 @@ void Drawing::forgetChanges() {
 }
 
 void Drawing::remember(EntityId id) {
-    const auto it = entities_.find(id);
-    history_.remember(
-        id, it == entities_.end() ? std::nullopt : std::optional<EntityRecord>(it->second));
+    const EntityRecord* r = entities_.find(id);
+    history_.remember(id, r ? std::optional<EntityRecord>(*r) : std::nullopt);
     touched_.insert(id);
     ++revision_;
 }
@@ -160,12 +157,12 @@ void Drawing::remember(EntityId id) {
 void Drawing::swapIn(UndoStep& step) {
     for (auto& [id, image] : step.images) {
         std::optional<EntityRecord> now;
-        if (const auto it = entities_.find(id); it != entities_.end()) {
-            now = std::move(it->second);
-            entities_.erase(it);
+        if (EntityRecord* r = entities_.find(id)) {
+            now = std::move(*r);
+            entities_.remove(id);
         }
         if (image) {
-            entities_[id] = std::move(*image);
+            entities_.put(id) = std::move(*image);
             erased_.erase(id);
         } else if (now) {
             erased_.insert(id);
@@ -200,8 +197,7 @@ EntityRecord& Drawing::newEntity(EntityKind kind, const std::u16string& layer) {
     requireLayer(layer);
     const EntityId id = nextId_++;
     remember(id);
-    EntityRecord& r = entities_[id];
-    r.id = id;
+    EntityRecord& r = entities_.insertNew(id);
     r.objectId = static_cast<std::int32_t>(nextObjectId_);
     nextObjectId_ += 8;
     r.kind = kind;
@@ -240,7 +236,7 @@ Handle Drawing::addInsert(const InsertSpec& spec) {
         att.owner = insertId;
         attributes.push_back(att.id);
     }
-    entities_.at(insertId).attributes = std::move(attributes);
+    entities_.find(insertId)->attributes = std::move(attributes);
     changed.notify();
     return formatHandle(insertId);
 }
@@ -268,7 +264,7 @@ EntityId Drawing::copyEntity(EntityId id) {
         attCopy.objectId = attObjectId;
         attCopy.owner = copyId;
         attCopy.source = att.source ? att.source : a;
-        entities_.at(copyId).attributes.push_back(attId);
+        entities_.find(copyId)->attributes.push_back(attId);
     }
     changed.notify();
     return copyId;
@@ -282,17 +278,16 @@ void Drawing::erase(EntityId id) {
     remember(id);
     for (EntityId a : r.attributes) {
         remember(a);
-        entities_.erase(a);
+        entities_.remove(a);
         erased_.insert(a);
     }
-    entities_.erase(id);
+    entities_.remove(id);
     erased_.insert(id);
     changed.notify();
 }
 
 const EntityRecord* Drawing::find(EntityId id) const {
-    const auto it = entities_.find(id);
-    return it == entities_.end() ? nullptr : &it->second;
+    return entities_.find(id);
 }
 
 const EntityRecord* Drawing::find(const Handle& handle) const {
@@ -312,15 +307,16 @@ EntityRecord& Drawing::liveForWrite(EntityId id) {
     live(id);
     ChangeScope scope(*this);
     remember(id);
-    return entities_.at(id);
+    return *entities_.find(id);
 }
 
 std::vector<EntityId> Drawing::modelSpace() const {
     std::vector<EntityId> out;
     out.reserve(entities_.size());
-    for (const auto& [id, r] : entities_)
+    entities_.forEach([&](const EntityRecord& r) {
         if (r.kind != EntityKind::Attribute)
-            out.push_back(id);
+            out.push_back(r.id);
+    });
     return out;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -12,6 +11,7 @@
 #include "cadlink/Objects.h"
 #include "cadlink/Point.h"
 #include "cadlink/sim/EntityRecord.h"
+#include "cadlink/sim/EntityTable.h"
 #include "cadlink/sim/UndoHistory.h"
 
 namespace tavor::cad::sim {
@@ -106,8 +106,8 @@ public:
     // Takes over the content of `other` (a drawing read from a file) in place of its own; the
     // selection sets go, the undo history starts afresh, observers stay connected.
     void replaceWith(Drawing&& other);
-    // An entity read from a file, under the handle it has there.
-    EntityRecord& addLoaded(EntityId id, EntityKind kind, const std::u16string& layer);
+    // An entity read from a file, under the handle it has there, on a layer the drawing has.
+    EntityRecord& addLoaded(EntityId id, EntityKind kind, const InternedString& layer);
     void addShape(Shape shape) { shapes_.push_back(std::move(shape)); }
     const std::vector<Shape>& shapes() const { return shapes_; }
     // The number the next new handle gets: $HANDSEED, or above the highest handle in use.
@@ -175,7 +175,7 @@ private:
 
     std::vector<LayerRecord> layers_;
     std::vector<BlockRecord> blocks_;
-    std::map<EntityId, EntityRecord> entities_;  // ordered by handle: the drawing order
+    EntityTable entities_;  // in handle order: the drawing order
     std::set<EntityId> erased_;
     std::vector<std::shared_ptr<SelectionSetRecord>> sets_;
     std::vector<Shape> shapes_;

@@ -1,5 +1,7 @@
 #include "cadlink/sim/DxfEntityFields.h"
 
+#include "cadlink/sim/dxf/StructureCheck.h"
+
 namespace tavor::cad::sim {
 
 namespace {
@@ -71,6 +73,12 @@ std::string_view EntityFields::bytes(std::int32_t code, std::string_view otherwi
 
 Point EntityFields::point(std::int32_t xCode) const {
     return {real(xCode), real(xCode + 10), real(xCode + 20)};
+}
+
+std::optional<std::uint64_t> handleOf(const dxf::GroupStream& stream, const EntityFields& f) {
+    if (const auto h = f.at(5))
+        return dxf::parseHexHandle(stream.value(*h));
+    return std::nullopt;
 }
 
 std::int32_t alignmentOf(std::int64_t horizontal, std::int64_t vertical) {

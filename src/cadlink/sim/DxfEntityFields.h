@@ -45,6 +45,9 @@ private:
     std::optional<std::size_t> owner_, embedded_;
 };
 
+// The record's own handle (its 5 group); nullopt for a record written without one.
+std::optional<std::uint64_t> handleOf(const dxf::GroupStream& stream, const EntityFields& f);
+
 // The alignment code of the automation model from a text's horizontal (72) and vertical (73;
 // 74 in attributes) justification, and back.
 std::int32_t alignmentOf(std::int64_t horizontal, std::int64_t vertical);

@@ -23,6 +23,21 @@ std::size_t nextRecord(const GroupStream& s, std::size_t i) {
     return s.size();
 }
 
+// The records of the ENTITIES section: at most one entry of the binding each.
+std::size_t entityRecordCount(const GroupStream& s) {
+    std::size_t count = 0;
+    bool inEntities = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s.code(i) != 0)
+            continue;
+        if (s.is(i, 0, "SECTION"))
+            inEntities = i + 1 < s.size() && s.is(i + 1, 2, "ENTITIES");
+        else if (inEntities)
+            ++count;
+    }
+    return count;
+}
+
 std::uint32_t colourOf(std::int64_t aci) {
     static constexpr std::uint32_t basic[] = {0xFFFFFF, 0xFF0000, 0xFFFF00, 0x00FF00, 0x00FFFF,
                                               0x0000FF, 0xFF00FF, 0xFFFFFF, 0x808080, 0xC0C0C0};
@@ -65,10 +80,10 @@ public:
 
 private:
     std::u16string decode(std::string_view bytes) const { return text_.decode(bytes); }
-    std::u16string layerOf(const EntityFields& f) const {
-        const std::u16string layer = decode(trimBlanks(f.bytes(8, "0")));
-        return layer.empty() ? u"0" : layer;
-    }
+    // Consecutive records mostly share a layer: its name is decoded once for them.
+    const InternedString& layerOf(const EntityFields& f);
+    // An entity's layer, added to the drawing when the file's table lacks it, as a CAD does.
+    const InternedString& entityLayerOf(const EntityFields& f);
     void layer(GroupRange r);
     void entity(std::string_view type, GroupRange r);
     void blockEntity(std::string_view type, GroupRange r);
@@ -78,7 +93,8 @@ private:
     // `verticalCode`: 73 in a TEXT, 74 in an ATTRIB (where 73 is the field length).
     void readText(const EntityFields& f, GroupRange r, std::int32_t verticalCode,
                   TextProps& t) const;
-    EntityId idOf(const EntityFields& f, bool& hasHandle);
+    // The record's handle, or a number of its own when the file gives it none (R12 may not).
+    EntityId idOf(const EntityFields& f);
     // The POLYLINE whose vertices have all been read, relative to `base`.
     std::optional<Shape> finishedPolyline(const Point& base);
 
@@ -88,14 +104,19 @@ private:
     DxfBinding binding_;
     EntityId nextUnnamed_ = kFirstUnnamedId;
     EntityRecord* insert_ = nullptr;  // the block reference whose attributes follow
-    bool skipping_ = false;           // attributes of something not loaded follow
-    std::optional<Shape> polyline_;   // a POLYLINE whose vertices follow
+    std::size_t insertEntry_ = 0;     // its entry in the binding
+    std::string_view layerBytes_;
+    InternedString layer_;
+    bool layerMade_ = false;         // whether the drawing has layer_
+    bool skipping_ = false;          // attributes of something not loaded follow
+    std::optional<Shape> polyline_;  // a POLYLINE whose vertices follow
     bool polylineClosed_ = false;
     std::optional<BlockRecord> block_;
     Point blockBase_;
 };
 
 DxfBinding Loader::run() {
+    binding_.reserve(entityRecordCount(s_));  // exactly, as a copy to grow would double the peak
     std::string_view section;
     for (std::size_t i = 0; i < s_.size();) {
         const std::size_t end = nextRecord(s_, i);
@@ -131,6 +152,25 @@ DxfBinding Loader::run() {
     return std::move(binding_);
 }
 
+const InternedString& Loader::layerOf(const EntityFields& f) {
+    const std::string_view bytes = trimBlanks(f.bytes(8, "0"));
+    if (layer_.empty() || bytes != layerBytes_) {
+        const std::u16string name = decode(bytes);
+        layer_ = name.empty() ? u"0" : name;
+        layerBytes_ = bytes;
+        layerMade_ = false;
+    }
+    return layer_;
+}
+
+const InternedString& Loader::entityLayerOf(const EntityFields& f) {
+    const InternedString& layer = layerOf(f);
+    if (!layerMade_ && !d_.findLayer(layer))
+        d_.addLayer(layer);
+    layerMade_ = true;
+    return layer;
+}
+
 void Loader::layer(GroupRange r) {
     const EntityFields f(s_, r);
     const std::u16string name = decode(trimBlanks(f.bytes(2)));
@@ -143,13 +183,9 @@ void Loader::layer(GroupRange r) {
         d_.addLayer(name, locked, colourOf(f.integer(62, 7)));
 }
 
-EntityId Loader::idOf(const EntityFields& f, bool& hasHandle) {
-    if (const auto h = f.at(5))
-        if (const auto id = dxf::parseHexHandle(s_.value(*h))) {
-            hasHandle = true;
-            return *id;
-        }
-    hasHandle = false;
+EntityId Loader::idOf(const EntityFields& f) {
+    if (const auto id = handleOf(s_, f))
+        return *id;
     return nextUnnamed_++;
 }
 
@@ -173,17 +209,16 @@ void Loader::entity(std::string_view type, GroupRange r) {
             polyline_->points.push_back(EntityFields(s_, r).point(10));
         } else if (type == "ATTRIB" && insert_ && !skipping_) {
             const EntityFields f(s_, r);
-            bool hasHandle = false;
-            const EntityId id = idOf(f, hasHandle);
-            EntityRecord& a = d_.addLoaded(id, EntityKind::Attribute, layerOf(f));
+            const EntityId id = idOf(f);
+            EntityRecord& a = d_.addLoaded(id, EntityKind::Attribute, entityLayerOf(f));
             readText(f, r, 74, a.text);
             a.tag = decode(trimBlanks(f.bytes(2)));
             a.owner = insert_->id;
             insert_->attributes.push_back(id);
-            binding_.add({id, r, {}, hasHandle});
+            binding_.add({id, r, {}});
         } else if (type == "SEQEND") {
             if (insert_)
-                binding_.add({insert_->id, {}, r, false});
+                binding_.setSequenceEnd(insertEntry_, r);
             if (auto p = finishedPolyline({}))
                 d_.addShape(std::move(*p));
             insert_ = nullptr;
@@ -201,19 +236,17 @@ void Loader::entity(std::string_view type, GroupRange r) {
         return;
     }
     if (type == "TEXT") {
-        bool hasHandle = false;
-        const EntityId id = idOf(f, hasHandle);
-        readText(f, r, 73, d_.addLoaded(id, EntityKind::Text, layerOf(f)).text);
-        binding_.add({id, r, {}, hasHandle});
+        const EntityId id = idOf(f);
+        readText(f, r, 73, d_.addLoaded(id, EntityKind::Text, entityLayerOf(f)).text);
+        binding_.add({id, r, {}});
     } else if (type == "INSERT") {
-        bool hasHandle = false;
-        const EntityId id = idOf(f, hasHandle);
-        EntityRecord& e = d_.addLoaded(id, EntityKind::Insert, layerOf(f));
+        const EntityId id = idOf(f);
+        EntityRecord& e = d_.addLoaded(id, EntityKind::Insert, entityLayerOf(f));
         e.blockName = decode(trimBlanks(f.bytes(2)));
         e.blockInsertion = f.point(10);
-        binding_.add({id, r, {}, hasHandle});
+        const std::size_t entry = binding_.add({id, r, {}});
         if (f.integer(66) == 1)
-            insert_ = &e;
+            insert_ = &e, insertEntry_ = entry;
     } else if (auto shape = drawnShapeOf(type, r, f)) {
         if (type == "POLYLINE")
             polyline_ = std::move(shape);
@@ -329,26 +362,18 @@ DxfHeader readHeader(const GroupStream& s) {
     return h;
 }
 
+std::size_t DxfBinding::add(const Entry& entry) {
+    entries_.push_back(entry);
+    return entries_.size() - 1;
+}
+
+void DxfBinding::setSequenceEnd(std::size_t position, GroupRange range) {
+    entries_[position].sequenceEnd = range;
+}
+
 void DxfBinding::sort() {
     std::sort(entries_.begin(), entries_.end(),
               [](const Entry& a, const Entry& b) { return a.id < b.id; });
-    // A block reference's SEQEND came as an entry of its own: merge it into the reference's,
-    // in place (the list is as long as the drawing).
-    std::size_t kept = 0;
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        const Entry e = entries_[k];
-        if (kept > 0 && entries_[kept - 1].id == e.id) {
-            Entry& m = entries_[kept - 1];
-            if (e.record.end > e.record.first)
-                m.record = e.record, m.hasHandle = e.hasHandle;
-            if (e.sequenceEnd.end > e.sequenceEnd.first)
-                m.sequenceEnd = e.sequenceEnd;
-            continue;
-        }
-        entries_[kept++] = e;
-    }
-    entries_.resize(kept);
-    entries_.shrink_to_fit();
 }
 
 const DxfBinding::Entry* DxfBinding::find(EntityId id) const {

@@ -27,10 +27,12 @@ public:
         EntityId id;
         GroupRange record;
         GroupRange sequenceEnd;  // a block reference's SEQEND after its attributes; else empty
-        bool hasHandle;          // R12 files may write entities without handles
     };
 
-    void add(const Entry& entry) { entries_.push_back(entry); }
+    void reserve(std::size_t count) { entries_.reserve(count); }
+    // The entry's position, for setSequenceEnd until sort().
+    std::size_t add(const Entry& entry);
+    void setSequenceEnd(std::size_t position, GroupRange range);
     void sort();
     // nullptr for an entity that the file does not hold (a copy made since).
     const Entry* find(EntityId id) const;

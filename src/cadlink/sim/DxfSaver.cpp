@@ -94,7 +94,7 @@ void Saver::entity(EntityId id) {
         if (!e) {
             dropRange(entry->record);
             dropRange(entry->sequenceEnd);
-            if (entry->hasHandle)
+            if (handleOf(s_, EntityFields(s_, entry->record)))
                 erased_.insert(id);
             return;
         }
@@ -216,7 +216,7 @@ RecordEdits Saver::editsOf(GroupRange r, const EntityRecord& e) const {
     RecordEdits edits;
     const EntityFields f(s_, r);
     if (const auto i = f.at(8); i && text_.decode(trimBlanks(s_.value(*i))) != e.layer)
-        edits.replaced[*i] = w_.replacedText(*i, text_.encode(e.layer));
+        edits.replaced[*i] = w_.replacedText(*i, text_.encode(e.layer.str()));
     if (e.kind == EntityKind::Insert)
         pointEdits(f, 10, e.blockInsertion, edits);
     else

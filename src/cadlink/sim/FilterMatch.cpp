@@ -47,11 +47,11 @@ bool CompiledFilter::accepts(const EntityRecord& e) const {
                     return false;
                 break;
             case kFilterBlockName:
-                if (e.kind != EntityKind::Insert || !c.pattern.matches(e.blockName))
+                if (e.kind != EntityKind::Insert || !c.pattern.matches(e.blockName.str()))
                     return false;
                 break;
             default:
-                if (!c.pattern.matches(e.layer))
+                if (!c.pattern.matches(e.layer.str()))
                     return false;
                 break;
         }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <limits>
 
 #include "cadlink/sim/dxf/DxfError.h"
 
@@ -38,7 +37,7 @@ void AsciiReader::read(GroupStream& s) {
         return nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - b.data()) : size;
     };
     // Two lines a group: counting them first spares a growing vector's copies of a large file.
-    s.groups_.reserve(static_cast<std::size_t>(std::count(b.begin(), b.end(), '\n')) / 2 + 1);
+    s.reserve(static_cast<std::size_t>(std::count(b.begin(), b.end(), '\n')) / 2 + 1);
     bool sawEof = false;
     while (pos < size && !sawEof) {
         const std::size_t codeStart = pos;
@@ -54,7 +53,7 @@ void AsciiReader::read(GroupStream& s) {
             code > kLargestCode)
             throw DxfError("line " + std::to_string(line) + ": \"" + shown(codeText) +
                            "\" is not a group code.");
-        if (s.groups_.empty() && b[codeStart] == ' ')
+        if (s.size() == 0 && b[codeStart] == ' ')
             s.codeWidth_ = static_cast<int>(codeEnd - codeStart - (b[codeEnd - 1] == '\r'));
         if (s.lineEnding_.empty() && codeEnd < size)
             s.lineEnding_ = codeEnd > codeStart && b[codeEnd - 1] == '\r' ? "\r\n" : "\n";
@@ -67,11 +66,7 @@ void AsciiReader::read(GroupStream& s) {
         const std::size_t next = valueEnd < size ? valueEnd + 1 : size;
         if (valueEnd > valueStart && b[valueEnd - 1] == '\r')
             --valueEnd;
-        if (valueStart - codeStart > std::numeric_limits<std::uint16_t>::max())
-            throw DxfError("line " + std::to_string(line) + ": the code line is too long.");
-        s.groups_.push_back({static_cast<std::uint32_t>(codeStart),
-                             static_cast<std::uint16_t>(valueStart - codeStart),
-                             static_cast<std::int16_t>(code)});
+        s.add(codeStart, code);
         sawEof = code == 0 &&
                  trimBlanks(std::string_view(b).substr(valueStart, valueEnd - valueStart)) == "EOF";
         pos = next;

@@ -86,12 +86,11 @@ void BinaryReader::read(GroupStream& s) {
         }
         if (pos > size)
             cutShort(start, code);
-        s.groups_.push_back({static_cast<std::uint32_t>(start),
-                             static_cast<std::uint16_t>(valueStart - start),
-                             static_cast<std::int16_t>(code)});
+        s.add(start, code);
         sawEof = code == 0 && std::string_view(b).substr(valueStart, valueSize) == "EOF";
     }
-    s.groups_.shrink_to_fit();
+    s.starts_.shrink_to_fit();
+    s.codes_.shrink_to_fit();
 }
 
 }  // namespace tavor::cad::sim::dxf

@@ -44,17 +44,33 @@ GroupStream GroupStream::read(std::string bytes) {
     return s;
 }
 
+std::size_t GroupStream::endOf(std::size_t i) const {
+    return i + 1 < starts_.size() ? starts_[i + 1] : bytes_.size();
+}
+
+std::size_t GroupStream::valueStartOf(std::size_t i) const {
+    const std::size_t start = starts_[i];
+    if (format_ == Format::Ascii) {
+        // The code line's end: the reader saw one within the group.
+        const void* nl = std::memchr(bytes_.data() + start, '\n', endOf(i) - start);
+        return static_cast<std::size_t>(static_cast<const char*>(nl) - bytes_.data()) + 1;
+    }
+    std::size_t codeWidth = 2;
+    if (oneByteCodes_)
+        codeWidth = static_cast<unsigned char>(bytes_[start]) == 255 ? 3 : 1;
+    // A binary chunk's length byte comes before its bytes.
+    return start + codeWidth + (valueTypeOf(codes_[i]) == ValueType::Chunk ? 1 : 0);
+}
+
 std::string_view GroupStream::raw(std::size_t i) const {
-    const std::size_t end = i + 1 < groups_.size() ? groups_[i + 1].start : bytes_.size();
-    return std::string_view(bytes_).substr(groups_[i].start, end - groups_[i].start);
+    return std::string_view(bytes_).substr(starts_[i], endOf(i) - starts_[i]);
 }
 
 std::string_view GroupStream::value(std::size_t i) const {
-    const Group& g = groups_[i];
-    const std::size_t from = g.start + g.valueOffset;
-    const std::size_t end = i + 1 < groups_.size() ? groups_[i + 1].start : bytes_.size();
+    const std::size_t from = valueStartOf(i);
+    const std::size_t end = endOf(i);
     const char* at = bytes_.data() + from;
-    if (format_ == Format::Binary && valueTypeOf(g.code) != ValueType::String)
+    if (format_ == Format::Binary && valueTypeOf(codes_[i]) != ValueType::String)
         return {at, end - from};
     // A string ends at its NUL (binary) or its line's end (ASCII), CR LF or LF; what follows
     // belongs to the group too (the EOF group's trailing bytes).
@@ -114,13 +130,13 @@ std::int64_t GroupStream::integer(std::size_t i) const {
 }
 
 bool GroupStream::is(std::size_t i, std::int32_t c, std::string_view s) const {
-    if (groups_[i].code != c)
+    if (codes_[i] != c)
         return false;
     return (format_ == Format::Ascii ? trimBlanks(value(i)) : value(i)) == s;
 }
 
 std::string GroupStream::placeOf(std::size_t i) const {
-    const std::size_t offset = i < groups_.size() ? groups_[i].start : bytes_.size();
+    const std::size_t offset = i < starts_.size() ? starts_[i] : bytes_.size();
     if (format_ == Format::Binary)
         return "byte " + std::to_string(offset);
     return "line " + std::to_string(lineAt(bytes_, offset));

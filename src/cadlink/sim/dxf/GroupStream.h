@@ -11,15 +11,6 @@ namespace tavor::cad::sim::dxf {
 
 enum class Format { Ascii, Binary };
 
-// One group as it lies in the file. Its bytes run from `start` to the next group's start (the
-// last group's to the end of the file), so the groups and what precedes the first cover every
-// byte. Eight bytes, as a large drawing holds millions: the value's end is found when asked.
-struct Group {
-    std::uint32_t start;
-    std::uint16_t valueOffset;  // from `start` to the value's first byte
-    std::int16_t code;
-};
-
 // A DXF file read as a sequence of group codes and values, with every byte of the file kept:
 // what comes before the first group (a byte-order mark, the binary sentinel), padding of the
 // code lines, line endings, and whatever follows EOF. Reading checks the structure and raises
@@ -33,8 +24,8 @@ public:
     bool oneByteCodes() const { return oneByteCodes_; }
     const std::string& bytes() const { return bytes_; }
 
-    std::size_t size() const { return groups_.size(); }
-    std::int32_t code(std::size_t i) const { return groups_[i].code; }
+    std::size_t size() const { return codes_.size(); }
+    std::int32_t code(std::size_t i) const { return codes_[i]; }
     // The group's bytes as the file has them, code line and line endings included.
     std::string_view raw(std::size_t i) const;
     // ASCII: the value line as written; binary: the stored bytes (a string without its NUL).
@@ -56,8 +47,24 @@ private:
     friend class AsciiReader;
     friend class BinaryReader;
 
+    // A group's bytes run from its start to the next group's (the last group's to the end of
+    // the file), so the groups and what precedes the first cover every byte. Six bytes a group,
+    // as a large drawing holds millions: where the value begins and ends is found when asked.
+    void add(std::size_t start, std::int32_t code) {
+        starts_.push_back(static_cast<std::uint32_t>(start));
+        codes_.push_back(static_cast<std::int16_t>(code));
+    }
+    void reserve(std::size_t groups) {
+        starts_.reserve(groups);
+        codes_.reserve(groups);
+    }
+    std::size_t startOf(std::size_t i) const { return starts_[i]; }
+    std::size_t endOf(std::size_t i) const;
+    std::size_t valueStartOf(std::size_t i) const;
+
     std::string bytes_;
-    std::vector<Group> groups_;
+    std::vector<std::uint32_t> starts_;
+    std::vector<std::int16_t> codes_;
     Format format_ = Format::Ascii;
     bool oneByteCodes_ = false;
     std::string lineEnding_;
