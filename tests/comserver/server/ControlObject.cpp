@@ -172,14 +172,14 @@ private:
             for (cad::sim::EntityId a : e.attributes) {
                 const EntityRecord& attribute = drawing().live(a);
                 attributes.push_back(stringValue(cad::sim::formatHandle(a)));
-                attributes.push_back(stringValue(attribute.tag));
+                attributes.push_back(stringValue(attribute.tag.str()));
                 attributes.push_back(stringValue(attribute.text.string));
             }
             std::vector<Value> row;
             row.push_back(stringValue(cad::sim::formatHandle(id)));
             row.push_back(stringValue(objectName(e.kind)));
-            row.push_back(stringValue(e.layer));
-            row.push_back(stringValue(isText ? e.text.string : e.blockName));
+            row.push_back(stringValue(e.layer.str()));
+            row.push_back(stringValue(isText ? e.text.string : e.blockName.str()));
             row.push_back(pointValue(isText ? e.referencePoint() : e.blockInsertion));
             row.push_back(int32Value(e.text.alignment));
             row.push_back(variantArray(std::move(attributes)));
