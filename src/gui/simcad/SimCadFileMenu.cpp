@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include "cadlink/sim/dxf/DxfError.h"
 #include "sys/TextCodec.h"
@@ -47,10 +48,14 @@ SimCadFileMenu::SimCadFileMenu(std::shared_ptr<cad::sim::SimCad> cad, QWidget* w
                          : QFileDialog::getOpenFileName(window_, QString(), QString(), filter);
     };
     askAboutUnsavedEdits = [this] {
-        return QMessageBox::question(
-            window_, QStringLiteral("nanoCAD 5"),
-            QStringLiteral("%1 への変更を保存しますか?").arg(documentName()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("nanoCAD 5"),
+                        QStringLiteral("%1 への変更を保存しますか?").arg(fileName()),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("保存(&S)"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("保存しない(&N)"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box.setDefaultButton(QMessageBox::Save);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
     };
     showError = [this](const QString& message) {
         QMessageBox::warning(window_, QStringLiteral("nanoCAD 5"), message);
@@ -122,13 +127,15 @@ bool SimCadFileMenu::mayDiscardEdits() {
     }
 }
 
-QString SimCadFileMenu::documentName() const {
+QString SimCadFileMenu::fileName() const {
     if (cad_->filePath().empty())
         return QStringLiteral("Drawing1.dwg");
-    QString name = QString::fromStdU16String(cad_->filePath().filename().u16string());
-    if (cad_->hasUnsavedChanges())
-        name += QStringLiteral(" *");
-    return name;
+    return QString::fromStdU16String(cad_->filePath().filename().u16string());
+}
+
+QString SimCadFileMenu::documentName() const {
+    const bool marked = !cad_->filePath().empty() && cad_->hasUnsavedChanges();
+    return marked ? fileName() + QStringLiteral(" *") : fileName();
 }
 
 void SimCadFileMenu::updateActions() {

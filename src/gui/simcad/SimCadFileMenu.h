@@ -36,7 +36,9 @@ public:
     // Asks about unsaved edits before they would be lost; false to keep them (stay).
     bool mayDiscardEdits();
 
-    // The file's name, with " *" while it has unsaved edits; "Drawing1.dwg" for the sample.
+    // The file's name; "Drawing1.dwg" for the sample.
+    QString fileName() const;
+    // The file's name, with " *" while the file has unsaved edits.
     QString documentName() const;
 
     QAction* openAction() const { return open_; }

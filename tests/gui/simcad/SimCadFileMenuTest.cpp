@@ -3,9 +3,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "DxfSamples.h"
 #include "cadlink/sim/dxf/DxfFiles.h"
@@ -124,6 +128,32 @@ TEST_F(SimCadFileMenuTest, AFailedSaveShowsWhyAndLeavesTheOldFileAlone) {
     ASSERT_EQ(errors.size(), 2);
     EXPECT_TRUE(errors[1].contains(QStringLiteral("line"))) << errors[1].toStdString();
     EXPECT_EQ(textOf(u"30"), u"変更");  // the open drawing stays
+}
+
+// The question itself, as the window asks it: the file's name without the edit marker, and
+// the answers in the window's language.
+TEST_F(SimCadFileMenuTest, TheQuestionNamesTheFileAndAnswersInJapanese) {
+    QWidget owner;
+    QMenuBar bar(&owner);
+    SimCadFileMenu own(env.cad(), &owner, &bar);
+    ASSERT_TRUE(own.open(QString::fromStdString(file.string())));
+    setText(u"30", u"変更");
+    QString text;
+    QStringList captions;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        for (QAbstractButton* b : box->buttons())
+            captions << b->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(own.mayDiscardEdits());  // cancelled: the edits stay
+    EXPECT_EQ(text, QStringLiteral("盤.dxf への変更を保存しますか?"));
+    captions.sort();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("キャンセル"), QStringLiteral("保存(&S)"),
+                                     QStringLiteral("保存しない(&N)")}));
+    EXPECT_EQ(textOf(u"30"), u"変更");
 }
 
 // Brightest pixel within two of the point: lines are white (antialiased: lighter than 100)
