@@ -23,8 +23,9 @@ std::size_t nextRecord(const GroupStream& s, std::size_t i) {
     return s.size();
 }
 
-// The records of the ENTITIES section: at most one entry of the binding each.
-std::size_t entityRecordCount(const GroupStream& s) {
+// The TEXT, INSERT and ATTRIB records of the ENTITIES section: the most entries the binding
+// can get (a drawing of lines alone gets none).
+std::size_t boundRecordCount(const GroupStream& s) {
     std::size_t count = 0;
     bool inEntities = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -32,7 +33,7 @@ std::size_t entityRecordCount(const GroupStream& s) {
             continue;
         if (s.is(i, 0, "SECTION"))
             inEntities = i + 1 < s.size() && s.is(i + 1, 2, "ENTITIES");
-        else if (inEntities)
+        else if (inEntities && (s.is(i, 0, "TEXT") || s.is(i, 0, "INSERT") || s.is(i, 0, "ATTRIB")))
             ++count;
     }
     return count;
@@ -116,7 +117,7 @@ private:
 };
 
 DxfBinding Loader::run() {
-    binding_.reserve(entityRecordCount(s_));  // exactly, as a copy to grow would double the peak
+    binding_.reserve(boundRecordCount(s_));  // once: a copy to grow would double the peak
     std::string_view section;
     for (std::size_t i = 0; i < s_.size();) {
         const std::size_t end = nextRecord(s_, i);
