@@ -59,6 +59,9 @@ std::vector<RoundTripCase> roundTripCases() {
         {"bom_crlf", "\xEF\xBB\xBF" + replaceAll(lf, "\n", "\r\n")},
         {"padded_codes", padded(lf)},
         {"blanks_around_values", replaceAll(lf, "\n10\n", "\n10\n  ")},
+        // Longer than any offset of 16 bits: a group keeps no offset to its value.
+        {"code_line_padded_past_64k",
+         replaceAll(lf, "\n10\n", "\n" + std::string(70000, ' ') + "10\n", 1)},
         {"bytes_after_eof", lf + "\x1a\0junk"},
         {"no_final_newline", noFinalNewline},
         {"r12_without_handles_with_comment", r12},
