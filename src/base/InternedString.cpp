@@ -11,45 +11,36 @@ struct InternedString::Node {
     std::atomic<std::size_t> holders{1};
 };
 
-namespace {
-
-struct NodeHash {
-    using is_transparent = void;
-    std::size_t operator()(std::u16string_view s) const {
-        return std::hash<std::u16string_view>()(s);
-    }
-    template <class N>
-    std::size_t operator()(const N* n) const {
-        return (*this)(std::u16string_view(n->text));
-    }
-};
-
-struct NodeEqual {
-    using is_transparent = void;
-    template <class N>
-    static std::u16string_view textOf(const N* n) {
-        return n->text;
-    }
-    static std::u16string_view textOf(std::u16string_view s) { return s; }
-    template <class A, class B>
-    bool operator()(const A& a, const B& b) const {
-        return textOf(a) == textOf(b);
-    }
-};
-
 // Every node that is held, by its text. Counts change without the lock while a holder keeps
 // the node alive; finding a node and letting go of the last holder happen under it.
-template <class N>
-struct Pool {
+struct InternedString::Pool {
+    static std::u16string_view textOf(const Node* n) { return n->text; }
+    static std::u16string_view textOf(std::u16string_view s) { return s; }
+    struct Hash {
+        using is_transparent = void;
+        template <class T>
+        std::size_t operator()(const T& t) const {
+            return std::hash<std::u16string_view>()(textOf(t));
+        }
+    };
+    struct Equal {
+        using is_transparent = void;
+        template <class A, class B>
+        bool operator()(const A& a, const B& b) const {
+            return textOf(a) == textOf(b);
+        }
+    };
+
     std::mutex mutex;
-    std::unordered_set<N*, NodeHash, NodeEqual> nodes;
+    std::unordered_set<Node*, Hash, Equal> nodes;
 };
 
-template <class N>
-Pool<N>& pool() {
-    static auto* p = new Pool<N>;  // outlives every static holder, whatever the order of exit
+InternedString::Pool& InternedString::pool() {
+    static auto* p = new Pool;  // outlives every static holder, whatever the order of exit
     return *p;
 }
+
+namespace {
 
 const std::u16string kEmpty;
 
@@ -58,7 +49,7 @@ const std::u16string kEmpty;
 InternedString::InternedString(std::u16string_view text) {
     if (text.empty())
         return;
-    auto& p = pool<Node>();
+    auto& p = pool();
     std::lock_guard lock(p.mutex);
     if (const auto it = p.nodes.find(text); it != p.nodes.end()) {
         node_ = *it;
@@ -83,7 +74,7 @@ void InternedString::release() noexcept {
         if (node_->holders.compare_exchange_weak(n, n - 1, std::memory_order_acq_rel))
             return;
     // Perhaps the last: the lock keeps anyone from finding the node while it goes.
-    auto& p = pool<Node>();
+    auto& p = pool();
     std::lock_guard lock(p.mutex);
     if (node_->holders.fetch_sub(1, std::memory_order_acq_rel) == 1) {
         p.nodes.erase(node_);
@@ -96,7 +87,7 @@ const std::u16string& InternedString::str() const {
 }
 
 std::size_t InternedString::heldCount() {
-    auto& p = pool<Node>();
+    auto& p = pool();
     std::lock_guard lock(p.mutex);
     return p.nodes.size();
 }

@@ -41,6 +41,8 @@ public:
 
 private:
     struct Node;
+    struct Pool;
+    static Pool& pool();
     void release() noexcept;
 
     Node* node_ = nullptr;  // nullptr: the empty string

@@ -8,9 +8,11 @@ void LineEditor::convertEachLine(const LineConversion& convert, LineHistory hist
     const int count = lineCount();
     if (history == LineHistory::Keep) {
         for (int i = 0; i < count; ++i) {
-            std::u16string text = line(i);
+            const std::u16string before = line(i);
+            std::u16string text = before;
             const bool going = convert(text);
-            setLine(i, text);
+            if (text != before)  // a line the conversion left alone is not written again
+                setLine(i, text);
             if (!going)
                 return;
         }

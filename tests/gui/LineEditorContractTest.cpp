@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <QTextDocument>
+
 #include "gui/LineEditorWidget.h"
 #include "ui/MemoryLineEditor.h"
 
@@ -114,6 +116,27 @@ TYPED_TEST(LineEditorContract, EachLineConvertedUntilTheConversionStops) {
     ed.clear();
     ed.convertEachLine(upTo(u""), LineEditor::LineHistory::StartAfresh);
     EXPECT_EQ(ed.lineCount(), 0);
+}
+
+// Writing line by line, the widget leaves a line the conversion did not change as it is: no
+// edit of it joins the widget's own undo history.
+TEST(LineEditorWidget, ALineTheConversionLeavesAloneIsNotWrittenAgain) {
+    gui::LineEditorWidget widget;
+    LineEditor& ed = widget;
+    ed.setLines({u"W-1", u"W-2"});
+    const int before = widget.document()->availableUndoSteps();
+    const auto renumber = [](std::u16string from, std::u16string to) {
+        return [from, to](std::u16string& line) {
+            if (line == from)
+                line = to;
+            return true;
+        };
+    };
+    ed.convertEachLine(renumber(u"W-9", u"W-0"), LineEditor::LineHistory::Keep);
+    EXPECT_EQ(widget.document()->availableUndoSteps(), before);
+    ed.convertEachLine(renumber(u"W-2", u"W-3"), LineEditor::LineHistory::Keep);
+    EXPECT_EQ(ed.lines(), (Lines{u"W-1", u"W-3"}));
+    EXPECT_GT(widget.document()->availableUndoSteps(), before);
 }
 
 // A snapshot copied into a buffer that held a longer one is the text, not a mix of both.

@@ -58,7 +58,6 @@ private:
         starts_.reserve(groups);
         codes_.reserve(groups);
     }
-    std::size_t startOf(std::size_t i) const { return starts_[i]; }
     std::size_t endOf(std::size_t i) const;
     std::size_t valueStartOf(std::size_t i) const;
 
