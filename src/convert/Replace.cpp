@@ -149,8 +149,8 @@ bool Replacer::findHits(const std::u16string& text) const {
     return !hits_.empty();
 }
 
-// Writes into the text's own buffer where the result is not longer; a longer result is built
-// in a buffer of exactly its size.
+// Writes into the text's own buffer where the result fits in it; a longer result that does not
+// is built in a buffer of exactly its size.
 void Replacer::apply(std::u16string& text) const {
     if (search_.empty() || !findHits(text))
         return;
@@ -171,8 +171,24 @@ void Replacer::apply(std::u16string& text) const {
         text.resize(write + text.size() - read);
         return;
     }
+    const std::size_t grown = text.size() + hits_.size() * (replacement_.size() - step);
+    if (grown <= text.capacity()) {
+        // Written right to left, the output never overtakes the input still to be read.
+        std::size_t read = text.size(), write = grown;
+        text.resize(grown);
+        char16_t* const data = text.data();
+        for (auto hit = hits_.rbegin(); hit != hits_.rend(); ++hit) {
+            const std::size_t tail = read - (*hit + step);
+            write -= tail;
+            Traits::move(data + write, data + *hit + step, tail);
+            write -= replacement_.size();
+            Traits::copy(data + write, replacement_.data(), replacement_.size());
+            read = *hit;
+        }
+        return;
+    }
     std::u16string out;
-    out.reserve(text.size() + hits_.size() * (replacement_.size() - step));
+    out.reserve(grown);
     std::size_t from = 0;
     for (const std::size_t at : hits_) {
         out.append(text, from, at - from);

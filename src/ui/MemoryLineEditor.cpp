@@ -1,21 +1,52 @@
 #include "ui/MemoryLineEditor.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "base/TextUtil.h"
 
 namespace tavor {
 
+namespace {
+
+constexpr std::u16string_view kBreak = u"\r\n";
+
+}  // namespace
+
 MemoryLineEditor::MemoryLineEditor() = default;
+
+std::size_t MemoryLineEditor::lineEnd(std::size_t index) const {
+    return index + 1 < starts_.size() ? starts_[index + 1] - kBreak.size() : text_.size();
+}
+
+void MemoryLineEditor::shiftStarts(std::size_t first, std::size_t removed, std::size_t added) {
+    for (std::size_t i = first; i < starts_.size(); ++i)
+        starts_[i] = starts_[i] - removed + added;
+}
 
 std::u16string MemoryLineEditor::line(int index) const {
     if (index < 0 || index >= lineCount())
         return {};
-    return lines_[static_cast<std::size_t>(index)];
+    const auto i = static_cast<std::size_t>(index);
+    return text_.substr(lineStart(i), lineEnd(i) - lineStart(i));
+}
+
+std::vector<std::u16string> MemoryLineEditor::lines() const {
+    std::vector<std::u16string> out;
+    out.reserve(starts_.size());
+    for (std::size_t i = 0; i < starts_.size(); ++i)
+        out.emplace_back(text_, lineStart(i), lineEnd(i) - lineStart(i));
+    return out;
 }
 
 void MemoryLineEditor::setLines(std::vector<std::u16string> lines) {
-    lines_ = std::move(lines);
+    joinLinesInto(text_, lines);
+    starts_.resize(lines.size());
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        starts_[i] = at;
+        at += lines[i].size() + kBreak.size();
+    }
     anchor_ = caret_ = clamp(caret_);
     resetHistory();
 }
@@ -23,15 +54,41 @@ void MemoryLineEditor::setLines(std::vector<std::u16string> lines) {
 void MemoryLineEditor::setLine(int index, const std::u16string& text) {
     if (index < 0 || index >= lineCount())
         return;
-    lines_[static_cast<std::size_t>(index)] = text;
+    const auto i = static_cast<std::size_t>(index);
+    const std::size_t start = lineStart(i), length = lineEnd(i) - start;
+    text_.replace(start, length, text);
+    shiftStarts(i + 1, length, text.size());
     anchor_ = clamp(anchor_);
     caret_ = clamp(caret_);
 }
 
+// Each line is copied into convertedLine_, converted there and appended to convertedText_;
+// once the conversion says stop, the rest of the text follows in one piece. The editor's own
+// text and starts are swapped in only at the end, whole.
 void MemoryLineEditor::convertEachLine(const LineConversion& convert, LineHistory history) {
-    for (std::u16string& line : lines_)
-        if (!convert(line))
-            break;
+    const std::size_t count = starts_.size();
+    convertedText_.clear();
+    convertedText_.reserve(text_.size());
+    convertedStarts_.resize(count);
+    std::size_t i = 0;
+    bool going = true;
+    while (going && i < count) {
+        const std::size_t start = lineStart(i), end = lineEnd(i);
+        convertedLine_.assign(text_, start, end - start);
+        going = convert(convertedLine_);
+        convertedStarts_[i] = convertedText_.size();
+        convertedText_ += convertedLine_;
+        if (++i < count)
+            convertedText_ += kBreak;
+    }
+    if (i < count) {
+        const std::size_t restStart = lineStart(i);
+        for (std::size_t k = i; k < count; ++k)
+            convertedStarts_[k] = starts_[k] - restStart + convertedText_.size();
+        convertedText_.append(text_, restStart);
+    }
+    starts_.swap(convertedStarts_);
+    text_.swap(convertedText_);
     if (history == LineHistory::StartAfresh) {
         anchor_ = caret_ = clamp(caret_);
         resetHistory();
@@ -42,12 +99,27 @@ void MemoryLineEditor::convertEachLine(const LineConversion& convert, LineHistor
 }
 
 void MemoryLineEditor::insertLine(int index, const std::u16string& text) {
-    index = std::clamp(index, 0, lineCount());
-    lines_.insert(lines_.begin() + index, text);
+    const auto i = static_cast<std::size_t>(std::clamp(index, 0, lineCount()));
+    if (starts_.empty()) {
+        text_ = text;
+        starts_.push_back(0);
+        return;
+    }
+    if (i == starts_.size()) {
+        text_ += kBreak;
+        starts_.push_back(text_.size());
+        text_ += text;
+        return;
+    }
+    const std::size_t start = lineStart(i);
+    text_.insert(start, kBreak);
+    text_.insert(start, text);
+    shiftStarts(i, 0, text.size() + kBreak.size());
+    starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(i), start);
 }
 
 void MemoryLineEditor::addLine(const std::u16string& text) {
-    lines_.push_back(text);
+    insertLine(lineCount(), text);
 }
 
 void MemoryLineEditor::clear() {
@@ -55,11 +127,11 @@ void MemoryLineEditor::clear() {
 }
 
 std::u16string MemoryLineEditor::text() const {
-    return joinLines(lines_);
+    return text_;
 }
 
 void MemoryLineEditor::copyTextTo(std::u16string& out) const {
-    joinLinesInto(out, lines_);
+    out.assign(text_);
 }
 
 void MemoryLineEditor::setText(const std::u16string& text) {
@@ -71,56 +143,58 @@ void MemoryLineEditor::setCaretXY(int x, int y) {
 }
 
 MemoryLineEditor::Pos MemoryLineEditor::clamp(Pos p) const {
-    if (lines_.empty())
+    if (starts_.empty())
         return {};
     p.line = std::clamp(p.line, 0, lineCount() - 1);
-    p.col = std::clamp(p.col, 0, static_cast<int>(lines_[static_cast<std::size_t>(p.line)].size()));
+    const auto i = static_cast<std::size_t>(p.line);
+    p.col = std::clamp(p.col, 0, static_cast<int>(lineEnd(i) - lineStart(i)));
     return p;
 }
 
+// The lines are joined by CR LF already, so the text between two places is one piece of it.
 std::u16string MemoryLineEditor::textBetween(Pos a, Pos b) const {
-    if (lines_.empty() || a == b)
+    if (starts_.empty() || a == b)
         return {};
-    if (a.line == b.line)
-        return lines_[static_cast<std::size_t>(a.line)].substr(
-            static_cast<std::size_t>(a.col), static_cast<std::size_t>(b.col - a.col));
-    std::u16string out =
-        lines_[static_cast<std::size_t>(a.line)].substr(static_cast<std::size_t>(a.col));
-    for (int l = a.line + 1; l < b.line; ++l) {
-        out += u"\r\n";
-        out += lines_[static_cast<std::size_t>(l)];
-    }
-    out += u"\r\n";
-    out += lines_[static_cast<std::size_t>(b.line)].substr(0, static_cast<std::size_t>(b.col));
-    return out;
+    return text_.substr(offsetOf(a), offsetOf(b) - offsetOf(a));
 }
 
 std::u16string MemoryLineEditor::selectedText() const {
     return textBetween(std::min(anchor_, caret_), std::max(anchor_, caret_));
 }
 
+// Every kind of line break in the replacement becomes CR LF, as the lines are joined.
 void MemoryLineEditor::replaceSelection(const std::u16string& text) {
-    history_.push_back({lines_, anchor_, caret_});
-    if (lines_.empty())
-        lines_.emplace_back();
+    history_.push_back({text_, starts_, anchor_, caret_});
+    if (starts_.empty())
+        starts_.push_back(0);
     const Pos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
-    const std::u16string head =
-        lines_[static_cast<std::size_t>(a.line)].substr(0, static_cast<std::size_t>(a.col));
-    const std::u16string tail =
-        lines_[static_cast<std::size_t>(b.line)].substr(static_cast<std::size_t>(b.col));
-    std::vector<std::u16string> inserted = splitLines(text);
-    const Pos end{a.line + static_cast<int>(inserted.size()) - 1,
+    const std::vector<std::u16string> inserted = splitLines(text);
+    const std::u16string joined = joinLines(inserted);
+    const std::size_t from = offsetOf(a), removed = offsetOf(b) - from;
+    text_.replace(from, removed, joined);
+    const auto first = static_cast<std::size_t>(a.line) + 1;
+    const auto last = static_cast<std::size_t>(b.line) + 1;
+    shiftStarts(last, removed, joined.size());
+    std::vector<std::size_t> insertedStarts;
+    std::size_t at = from;
+    for (std::size_t k = 0; k + 1 < inserted.size(); ++k) {
+        at += inserted[k].size() + kBreak.size();
+        insertedStarts.push_back(at);
+    }
+    starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(first),
+                  starts_.begin() + static_cast<std::ptrdiff_t>(last));
+    starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(first), insertedStarts.begin(),
+                   insertedStarts.end());
+    anchor_ =
+        caret_ = {a.line + static_cast<int>(inserted.size()) - 1,
                   static_cast<int>(inserted.back().size()) + (inserted.size() == 1 ? a.col : 0)};
-    inserted.front() = head + inserted.front();
-    inserted.back() += tail;
-    lines_.erase(lines_.begin() + a.line, lines_.begin() + b.line + 1);
-    lines_.insert(lines_.begin() + a.line, inserted.begin(), inserted.end());
-    anchor_ = caret_ = end;
 }
 
 void MemoryLineEditor::selectAll() {
     anchor_ = {};
-    caret_ = lines_.empty() ? Pos{} : Pos{lineCount() - 1, static_cast<int>(lines_.back().size())};
+    caret_ = starts_.empty()
+                 ? Pos{}
+                 : Pos{lineCount() - 1, static_cast<int>(text_.size() - starts_.back())};
 }
 
 void MemoryLineEditor::undo() {
@@ -128,7 +202,8 @@ void MemoryLineEditor::undo() {
         return;
     State s = std::move(history_.back());
     history_.pop_back();
-    lines_ = std::move(s.lines);
+    text_ = std::move(s.text);
+    starts_ = std::move(s.starts);
     anchor_ = s.anchor;
     caret_ = s.caret;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,9 @@ namespace tavor {
 
 // A plain in-memory line editor: the headless stand-in for the Qt widget in tests, benchmarks
 // and batch use. Typing and selection replacement are undoable steps; assigning lines is not.
+// The text lies in one buffer, lines joined by CR LF, with where each line starts: a snapshot
+// is one copy, and a conversion of every line goes through one reused line buffer into a
+// second reused text buffer, so its cost does not hang on the allocator's state.
 class MemoryLineEditor final : public LineEditor {
 public:
     struct Pos {
@@ -19,9 +23,9 @@ public:
 
     MemoryLineEditor();
 
-    int lineCount() const override { return static_cast<int>(lines_.size()); }
+    int lineCount() const override { return static_cast<int>(starts_.size()); }
     std::u16string line(int index) const override;
-    std::vector<std::u16string> lines() const override { return lines_; }
+    std::vector<std::u16string> lines() const override;
     void setLines(std::vector<std::u16string> lines) override;
     void setLine(int index, const std::u16string& text) override;
     void convertEachLine(const LineConversion& convert, LineHistory history) override;
@@ -57,14 +61,26 @@ public:
 
 private:
     struct State {
-        std::vector<std::u16string> lines;
+        std::u16string text;
+        std::vector<std::size_t> starts;
         Pos anchor, caret;
     };
+    std::size_t lineStart(std::size_t index) const { return starts_[index]; }
+    std::size_t lineEnd(std::size_t index) const;
+    std::size_t offsetOf(Pos p) const {
+        return starts_[static_cast<std::size_t>(p.line)] + static_cast<std::size_t>(p.col);
+    }
+    // Moves the starts of the lines from `first` on by a change of length at an earlier offset.
+    void shiftStarts(std::size_t first, std::size_t removed, std::size_t added);
     Pos clamp(Pos p) const;
     void resetHistory() { history_.clear(); }
     std::u16string textBetween(Pos a, Pos b) const;
 
-    std::vector<std::u16string> lines_;
+    std::u16string text_;              // the lines joined by CR LF
+    std::vector<std::size_t> starts_;  // where each line starts in text_; none without lines
+    std::u16string convertedText_;     // where a conversion writes, kept for the next one
+    std::vector<std::size_t> convertedStarts_;  // and where its lines start
+    std::u16string convertedLine_;              // the line a conversion is handed, kept likewise
     Pos anchor_, caret_;
     std::vector<State> history_;
     int updateDepth_ = 0;

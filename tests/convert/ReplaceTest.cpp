@@ -25,6 +25,13 @@ TEST_P(ReplacerTest, Replaces) {
     test::FakePlatform platform;
     const Replacer replacer(c.search, c.replacement, c.ignoreCase, platform);
     EXPECT_EQ(replaced(replacer, c.text), c.expected);
+    // A buffer with room for the longer result is written where it lies, to the same text.
+    std::u16string roomy = c.text;
+    roomy.reserve(c.text.size() * 4 + 16);
+    const char16_t* const buffer = roomy.data();
+    replacer.apply(roomy);
+    EXPECT_EQ(roomy, c.expected);
+    EXPECT_EQ(roomy.data(), buffer);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -33,6 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReplaceCase{"ExactCase", u"xABCxabc", u"abc", u"Z", false, u"xABCxZ"},
                     ReplaceCase{"NoOverlap", u"aaa", u"aa", u"b", false, u"ba"},
                     ReplaceCase{"InsertedNotSearchedAgain", u"aXa", u"a", u"aa", false, u"aaXaa"},
+                    ReplaceCase{"LongerAtStartMiddleAndEnd", u"pump-Pump x pump", u"PUMP",
+                                u"PUMP-1", true, u"PUMP-1-PUMP-1 x PUMP-1"},
                     ReplaceCase{"EmptyReplacementDeletes", u"a-b-c", u"-", u"", false, u"abc"},
                     ReplaceCase{"NoMatch", u"abc", u"x", u"y", true, u"abc"},
                     ReplaceCase{"EmptySearchChangesNothing", u"abc", u"", u"y", true, u"abc"},
