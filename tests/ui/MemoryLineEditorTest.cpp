@@ -76,9 +76,9 @@ TEST(MemoryLineEditor, UpdatesNestAndCountOnlyTheOuterBracket) {
     EXPECT_EQ(ed.completedUpdates(), 1);
 }
 
-// The editor keeps one text and where its lines start. Random edits anywhere in it, each
-// checked against a plain list of lines edited the same way: every line after an edit must
-// still start where the text says.
+// The editor keeps one text and where its lines start. Random edits anywhere in it, each checked
+// against a plain list of lines edited the same way: every line after an edit must still start
+// where the text says.
 TEST(MemoryLineEditor, RandomEditsAgreeWithAListOfLines) {
     std::mt19937 random(20261210);
     const auto pick = [&random](int n) { return std::uniform_int_distribution<int>(0, n)(random); };
@@ -95,7 +95,7 @@ TEST(MemoryLineEditor, RandomEditsAgreeWithAListOfLines) {
     std::vector<std::vector<std::u16string>> history;
     for (int step = 0; step < 3000; ++step) {
         const int n = static_cast<int>(model.size());
-        switch (pick(6)) {
+        switch (pick(7)) {
             case 0: {
                 const int i = pick(n + 1) - 1;
                 const std::u16string text = someLine();
@@ -160,14 +160,23 @@ TEST(MemoryLineEditor, RandomEditsAgreeWithAListOfLines) {
                     history.pop_back();
                 }
                 break;
+            case 5: {
+                model.clear();
+                for (int k = pick(4); k > 0; --k)
+                    model.push_back(someLine());
+                ed.setLines(model);
+                history.clear();
+                break;
+            }
             default:
                 if (pick(20) == 0) {
                     ed.clear();
                     model.clear();
                     history.clear();
                 } else {
-                    ed.addLine(someLine());
-                    model.push_back(ed.line(ed.lineCount() - 1));
+                    const std::u16string text = someLine();
+                    ed.addLine(text);
+                    model.push_back(text);
                 }
         }
         ASSERT_EQ(ed.lines(), model) << "step " << step;
