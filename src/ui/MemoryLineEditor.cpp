@@ -28,14 +28,14 @@ std::u16string MemoryLineEditor::line(int index) const {
     if (index < 0 || index >= lineCount())
         return {};
     const auto i = static_cast<std::size_t>(index);
-    return text_.substr(lineStart(i), lineEnd(i) - lineStart(i));
+    return text_.substr(lineStart(i), lineLength(i));
 }
 
 std::vector<std::u16string> MemoryLineEditor::lines() const {
     std::vector<std::u16string> out;
     out.reserve(starts_.size());
     for (std::size_t i = 0; i < starts_.size(); ++i)
-        out.emplace_back(text_, lineStart(i), lineEnd(i) - lineStart(i));
+        out.emplace_back(text_, lineStart(i), lineLength(i));
     return out;
 }
 
@@ -55,7 +55,7 @@ void MemoryLineEditor::setLine(int index, const std::u16string& text) {
     if (index < 0 || index >= lineCount())
         return;
     const auto i = static_cast<std::size_t>(index);
-    const std::size_t start = lineStart(i), length = lineEnd(i) - start;
+    const std::size_t start = lineStart(i), length = lineLength(i);
     text_.replace(start, length, text);
     shiftStarts(i + 1, length, text.size());
     anchor_ = clamp(anchor_);
@@ -73,8 +73,7 @@ void MemoryLineEditor::convertEachLine(const LineConversion& convert, LineHistor
     std::size_t i = 0;
     bool going = true;
     while (going && i < count) {
-        const std::size_t start = lineStart(i), end = lineEnd(i);
-        convertedLine_.assign(text_, start, end - start);
+        convertedLine_.assign(text_, lineStart(i), lineLength(i));
         going = convert(convertedLine_);
         convertedStarts_[i] = convertedText_.size();
         convertedText_ += convertedLine_;
@@ -146,8 +145,7 @@ MemoryLineEditor::Pos MemoryLineEditor::clamp(Pos p) const {
     if (starts_.empty())
         return {};
     p.line = std::clamp(p.line, 0, lineCount() - 1);
-    const auto i = static_cast<std::size_t>(p.line);
-    p.col = std::clamp(p.col, 0, static_cast<int>(lineEnd(i) - lineStart(i)));
+    p.col = std::clamp(p.col, 0, static_cast<int>(lineLength(static_cast<std::size_t>(p.line))));
     return p;
 }
 
@@ -194,7 +192,7 @@ void MemoryLineEditor::selectAll() {
     anchor_ = {};
     caret_ = starts_.empty()
                  ? Pos{}
-                 : Pos{lineCount() - 1, static_cast<int>(text_.size() - starts_.back())};
+                 : Pos{lineCount() - 1, static_cast<int>(lineLength(starts_.size() - 1))};
 }
 
 void MemoryLineEditor::undo() {

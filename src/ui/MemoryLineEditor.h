@@ -67,6 +67,7 @@ private:
     };
     std::size_t lineStart(std::size_t index) const { return starts_[index]; }
     std::size_t lineEnd(std::size_t index) const;
+    std::size_t lineLength(std::size_t index) const { return lineEnd(index) - lineStart(index); }
     std::size_t offsetOf(Pos p) const {
         return starts_[static_cast<std::size_t>(p.line)] + static_cast<std::size_t>(p.col);
     }
